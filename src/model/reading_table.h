@@ -1,0 +1,47 @@
+#pragma once
+// The 22 reading slots and their values: the left slide index, the cursor
+// hairline and the right slide index, rows R0..R9 from the top.
+#include <array>
+#include <cstdint>
+
+#include "model/rule_state.h"
+
+namespace tesmark {
+
+inline constexpr double NoReading = -99.0;
+inline constexpr int kSlotCount = 22;
+
+enum class ReadingColumn { LeftIndex, Cursor, RightIndex };
+enum class ReadingGroup { LeftIndex, CursorStator, CursorSlide, RightIndex };
+
+// One double per slot, indexed 1..22 (index 0 is unused). Only the refresh
+// operations write it; everyone else reads the values of the last paint.
+struct ReadingTable {
+    std::array<double, kSlotCount + 1> values{};
+    double operator[](int slot) const { return values[static_cast<std::size_t>(slot)]; }
+    double& operator[](int slot) { return values[static_cast<std::size_t>(slot)]; }
+};
+
+// While v < 1 multiply by 10, then while v >= 10 divide by 10 (v > 0).
+double Normalise(double v);
+
+bool LeftIndexAvailable(int32_t slidePos);   // SlidePos < 3,750,000
+bool RightIndexAvailable(int32_t slidePos);  // SlidePos > 2,550,000
+
+// Writes the slots of one group from the state.
+void RefreshReadings(ReadingGroup group, const RuleState& state, ReadingTable& table);
+void RefreshAllReadings(const RuleState& state, ReadingTable& table);
+
+// Moves a focus on an index column that has no reading to the other index
+// column (same row), as painting does before it draws the panel.
+void ApplyFocusFixUp(RuleState& state);
+
+// Where a slot stands, and which slot stands at a column and row (0 if none).
+struct SlotPlace {
+    ReadingColumn column;
+    int row;  // 0..9
+};
+SlotPlace PlaceOfSlot(int slot);
+int SlotAt(ReadingColumn column, int row);
+
+}  // namespace tesmark
