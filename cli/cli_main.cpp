@@ -2,7 +2,29 @@
 
 #include <iostream>
 
+#include "commands.h"
+
 namespace tesmark::cli {
+
+// Each command lives in its own file; this table is the only list of them.
+// (declare the command's run function here and add a row below)
+
+namespace {
+
+const Command kCommands[] = {
+    {"help", "show this help", nullptr},
+};
+
+void PrintUsage(std::ostream& out) {
+    out << "usage: tesmark-cli COMMAND [OPTIONS]\n\ncommands:\n";
+    for (const Command& command : kCommands) {
+        out << "  " << command.name << std::string(10 - std::string(command.name).size(), ' ')
+            << command.summary << "\n";
+    }
+    out << "\n'tesmark-cli COMMAND --help' explains a command.\n";
+}
+
+}  // namespace
 
 int Main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -10,12 +32,20 @@ int Main(int argc, char** argv) {
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    (void)out;
     if (args.empty()) {
-        err << "usage: tesmark-cli COMMAND [OPTIONS]\n";
+        PrintUsage(err);
         return 2;
     }
-    err << "tesmark-cli: unknown command '" << args[0] << "'\n";
+    if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
+        PrintUsage(out);
+        return 0;
+    }
+    for (const Command& command : kCommands) {
+        if (command.run != nullptr && args[0] == command.name) {
+            return command.run(Args(args.begin() + 1, args.end()), out, err);
+        }
+    }
+    err << "tesmark-cli: unknown command '" << args[0] << "' (try 'tesmark-cli help')\n";
     return 2;
 }
 
