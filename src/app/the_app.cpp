@@ -2,16 +2,48 @@
 
 #include <QApplication>
 
+#include "app/profile.h"
+#include "app/settings_store.h"
+#include "platform/close_on_signal.h"
 #include "ui/main_window.h"
 
 namespace tesmark {
 
+CTheApp::CTheApp(std::unique_ptr<ProfileStore> store, std::unique_ptr<InstanceLock> lock)
+    : store_(std::move(store)), lock_(std::move(lock)) {}
+
+CTheApp::~CTheApp() = default;
+
+bool CTheApp::InitInstance() {
+    // The profile is read before the lock is tested: a second copy loads it,
+    // finds the lock taken, shows nothing and writes back what it loaded.
+    state_ = LoadProfile(*store_);
+    if (!lock_->tryAcquire()) return false;
+    window_ = std::make_unique<CMainWindow>(state_);
+    signals_ = std::make_unique<CloseOnSignal>([this] {
+        if (window_) window_->close();
+    });
+    window_->show();
+    window_->repaint();
+    started_ = true;
+    return true;
+}
+
+int CTheApp::ExitInstance() {
+    signals_.reset();
+    window_.reset();
+    SaveProfile(state_, *store_);
+    lock_->release();
+    return started_ ? 0 : 1;
+}
+
 int RunTesmark(int argc, char** argv) {
     QApplication app(argc, argv);
-    RuleState state = RuleState::Defaults();
-    CMainWindow window(state);
-    window.show();
-    return app.exec();
+    QApplication::setOrganizationName(kProfileOrganisation);
+    QApplication::setApplicationName(kProfileApplication);
+    CTheApp theApp(std::make_unique<SettingsStore>(), std::make_unique<InstanceLock>());
+    if (theApp.InitInstance()) QApplication::exec();
+    return theApp.ExitInstance();
 }
 
 }  // namespace tesmark

@@ -1,9 +1,43 @@
 #pragma once
-// CTheApp: start-up and shutdown of the simulator.
+// CTheApp: start-up and shutdown of the simulator. Start-up loads RuleState
+// from the profile, takes the single-instance lock and shows the main window;
+// shutdown writes RuleState back, whether the window was closed, the process
+// got SIGTERM/SIGINT/SIGHUP, or a second copy found the lock taken.
+#include <memory>
+
+#include "app/profile_store.h"
+#include "model/rule_state.h"
+#include "platform/instance_lock.h"
+
 namespace tesmark {
 
-// Runs the whole program: loads the profile, takes the single-instance lock,
-// shows the main window, runs the event loop, and saves the profile.
+class CMainWindow;
+class CloseOnSignal;
+
+class CTheApp {
+public:
+    CTheApp(std::unique_ptr<ProfileStore> store, std::unique_ptr<InstanceLock> lock);
+    ~CTheApp();
+
+    // Loads the profile and takes the lock; true when the window is shown,
+    // false when another instance is running (nothing is shown then).
+    bool InitInstance();
+    // Writes the profile, gives up the lock and returns the exit code.
+    int ExitInstance();
+
+    RuleState& state() { return state_; }
+    CMainWindow* mainWindow() { return window_.get(); }
+
+private:
+    RuleState state_{};
+    std::unique_ptr<ProfileStore> store_;
+    std::unique_ptr<InstanceLock> lock_;
+    std::unique_ptr<CMainWindow> window_;
+    std::unique_ptr<CloseOnSignal> signals_;
+    bool started_ = false;
+};
+
+// Runs the whole program with the user's profile and the standard lock.
 int RunTesmark(int argc, char** argv);
 
 }  // namespace tesmark

@@ -1,0 +1,27 @@
+#pragma once
+// ProfileStore: the per-user settings store, by section and key. QSettings
+// implements it for the program; the tests use it with files of their own.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tesmark {
+
+class ProfileStore {
+public:
+    virtual ~ProfileStore() = default;
+
+    // The stored integer, or nothing when the key is missing or its value is
+    // not a whole number. Values wider than 32 bits come back uncut.
+    virtual std::optional<int64_t> readInt(std::string_view section, std::string_view key) = 0;
+    virtual std::optional<std::string> readString(std::string_view section,
+                                                  std::string_view key) = 0;
+    virtual void writeInt(std::string_view section, std::string_view key, int32_t value) = 0;
+    virtual void writeString(std::string_view section, std::string_view key,
+                             std::string_view value) = 0;
+    // Makes what was written permanent. Returns false when it could not be stored.
+    virtual bool flush() = 0;
+};
+
+}  // namespace tesmark

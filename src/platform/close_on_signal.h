@@ -1,0 +1,31 @@
+#pragma once
+// Turns SIGTERM, SIGINT and SIGHUP (a desktop session ending, Ctrl+C) into a
+// close of the main window, so the ordinary shutdown saves the profile. The
+// handler only writes a byte to a pipe; the event loop reads it.
+#include <QObject>
+#include <functional>
+
+class QSocketNotifier;
+
+namespace tesmark {
+
+class CloseOnSignal : public QObject {
+    Q_OBJECT
+public:
+    // `close` runs on the event loop after each signal (typically closing the
+    // main window).
+    explicit CloseOnSignal(std::function<void()> close, QObject* parent = nullptr);
+    ~CloseOnSignal() override;
+
+    // The number of signals seen (for the tests).
+    int received() const { return received_; }
+
+private:
+    void onSignal();
+
+    std::function<void()> close_;
+    QSocketNotifier* notifier_ = nullptr;
+    int received_ = 0;
+};
+
+}  // namespace tesmark
