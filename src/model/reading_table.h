@@ -23,20 +23,26 @@ struct ReadingTable {
 };
 
 // While v < 1 multiply by 10, then while v >= 10 divide by 10 (v > 0).
+// Zero, negative and non-finite values have no mantissa and come back as
+// they are.
 double Normalise(double v);
 
 bool LeftIndexAvailable(int32_t slidePos);   // SlidePos < 3,750,000
 bool RightIndexAvailable(int32_t slidePos);  // SlidePos > 2,550,000
 
-// Writes the slots of one group from the state.
+// Writes the slots of one group from the state. The front face stores
+// NoReading in slot 7 (R0 carries no scale there) as well as in 1 and 17.
 void RefreshReadings(ReadingGroup group, const RuleState& state, ReadingTable& table);
 void RefreshAllReadings(const RuleState& state, ReadingTable& table);
 
 // Moves a focus on an index column that has no reading to the other index
-// column (same row), as painting does before it draws the panel.
+// column (same row), as painting does before it draws the panel. The bounds
+// are strict: at exactly 2,550,000 and 3,750,000 the focus stays where it is
+// (and reads NoReading), matching the bounds of Tab and Shift+Tab.
 void ApplyFocusFixUp(RuleState& state);
 
 // Where a slot stands, and which slot stands at a column and row (0 if none).
+// A slot outside 1..22 stands nowhere: row -1.
 struct SlotPlace {
     ReadingColumn column;
     int row;  // 0..9
