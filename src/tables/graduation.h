@@ -73,4 +73,8 @@ void BuildAllTables(GraduationTables& tables);
 // or LL/<scale>. Each list ends with " ", which no mark refers to.
 std::span<const std::string_view> LlLabelStrings(int scale, bool reciprocal);
 
+// The text a mark with label k shows on LL<scale> or LL/<scale>; empty for
+// k = 0 or an index outside the list.
+std::string_view LlLabelText(int scale, bool reciprocal, int label);
+
 }  // namespace tesmark
