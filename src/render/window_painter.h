@@ -1,0 +1,64 @@
+#pragma once
+// Painting the rule into the window. The rule is far wider than the window,
+// so it is shown through three views: around the slide's left index, under
+// the cursor glass (which stands still while the rule moves under it) and
+// around the slide's right index. Nothing is drawn scale by scale here: the
+// views are blocks copied from the composed rule body at offsets computed
+// from SlidePos and CursorPos, with the frames, the hairline and the readout
+// panel drawn over them. A paint after a move copies only the blocks that
+// moved, as RedrawHint tells; every other paint redraws everything.
+#include <cstdint>
+#include <optional>
+
+#include "model/reading_table.h"
+#include "model/rule_state.h"
+#include "render/readout_panel.h"
+#include "render/redraw_state.h"
+#include "render/surface.h"
+
+namespace tesmark {
+
+// The pixel offsets of one rule paint (16-bit values).
+struct RulePixels {
+    int16_t Z = 0;            // the slide's shift against the stator, > 0 to the left
+    int16_t cx = 0;           // the hairline's position on the stator
+    int16_t sx = 0;           // the hairline's position on the slide
+    int16_t LeftFollow = 0;   // how far the left view follows the slide
+    int16_t RightFollow = 0;  // how far the right view follows the slide
+    int16_t S = 0;            // CursorSlideSource: sx - 78
+};
+
+RulePixels ComputeRulePixels(const RuleState& state);
+
+// Remembered between rule paints.
+struct PainterMemory {
+    int lastWidth = 0;  // the extra width a of the last rule paint
+    int16_t lastLeftFollow = 0;
+    int16_t lastRightFollow = 0;
+    int16_t CursorSlideSource = -1;
+    // Z and cx as last painted (none before the first paint).
+    std::optional<int16_t> drawnZ;
+    std::optional<int16_t> drawnCx;
+};
+
+// Paints the rule for the extra client width a: the three views (as far as
+// RedrawHint asks), the readout panel, the cursor glass and the hairline.
+// Applies the focus fix-up to the state first, records the drawn positions,
+// sets PaintedFlag and leaves RedrawHint at 7.
+//
+// The moves decide whether they moved a pixel with their own pixel test,
+// which rounds some positions (all negative ones, and a few exact halves)
+// differently from the pixel mapping used here. So the painter also repaints
+// a view whose offset differs from the one it last painted, even when the
+// hint does not name it; otherwise that view would stay a pixel off.
+void PaintRule(Surface& target, const Surface& body, RuleState& state, RedrawState& redraw,
+               ReadingTable& table, PainterMemory& painter, PanelMemory& panel, int a);
+
+// The window's paint: PaintRule, the "SLIDE" and "CURSOR" labels in the
+// button-text colour (over a white copy 2 pixels right and below) and the two
+// end pieces; sets EverPainted.
+void PaintWindow(Surface& target, const Surface& body, RuleState& state, RedrawState& redraw,
+                 ReadingTable& table, PainterMemory& painter, PanelMemory& panel, int a,
+                 Rgb buttonText);
+
+}  // namespace tesmark
