@@ -17,12 +17,18 @@ CTheApp::~CTheApp() = default;
 bool CTheApp::InitInstance() {
     // The profile is read before the lock is tested: a second copy loads it,
     // finds the lock taken, shows nothing and writes back what it loaded.
+    // Signals are caught from the start; one that arrives before the event
+    // loop runs is handled as soon as it does.
+    signals_ = std::make_unique<CloseOnSignal>([this] {
+        if (window_) {
+            window_->close();
+        } else {
+            QApplication::quit();
+        }
+    });
     state_ = LoadProfile(*store_);
     if (!lock_->tryAcquire()) return false;
     window_ = std::make_unique<CMainWindow>(state_);
-    signals_ = std::make_unique<CloseOnSignal>([this] {
-        if (window_) window_->close();
-    });
     window_->show();
     window_->repaint();
     started_ = true;
