@@ -8,10 +8,14 @@ namespace tesmark::cli {
 
 // Each command lives in its own file; this table is the only list of them.
 // (declare the command's run function here and add a row below)
+int RunTables(const Args& args, std::ostream& out, std::ostream& err);
+int RunReadings(const Args& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
 const Command kCommands[] = {
+    {"readings", "print the 22 reading slots of a rule state", RunReadings},
+    {"tables", "print graduation tables as CSV or JSON", RunTables},
     {"help", "show this help", nullptr},
 };
 

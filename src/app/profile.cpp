@@ -40,7 +40,9 @@ const IntSetting kIntSettings[] = {
 };
 
 // Registry integers are 32-bit; the fields cut them further to their width.
-int32_t CutTo32(int64_t value) { return static_cast<int32_t>(value); }
+int32_t CutTo32(int64_t value) {
+    return static_cast<int32_t>(value);
+}
 
 // The leading integer of a text: white space, a sign and digits; reading
 // stops at the first non-digit. Saturates instead of overflowing.
@@ -139,8 +141,8 @@ RuleState LoadProfile(ProfileStore& store) {
             state.*setting.narrow = static_cast<int16_t>(value);
         }
     }
-    const bool marked = CutTo32(store.readInt(kSettingsSection, "ScaleRev").value_or(0)) ==
-                        kProfileMarker;
+    const bool marked =
+        CutTo32(store.readInt(kSettingsSection, "ScaleRev").value_or(0)) == kProfileMarker;
     if (!marked) {
         // An older profile, or none: its positions do not count.
         state.SlidePos = HomePos;

@@ -9,7 +9,7 @@
 namespace tesmark {
 
 class ProfileStore {
-public:
+  public:
     virtual ~ProfileStore() = default;
 
     // The stored integer, or nothing when the key is missing or its value is

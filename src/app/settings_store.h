@@ -12,7 +12,7 @@ inline constexpr const char* kProfileOrganisation = "Corvane";
 inline constexpr const char* kProfileApplication = "Tesmark";
 
 class SettingsStore : public ProfileStore {
-public:
+  public:
     // The user's profile.
     SettingsStore();
     // A profile file of the caller's choice (INI format).
@@ -27,7 +27,7 @@ public:
 
     QString fileName() const { return settings_->fileName(); }
 
-private:
+  private:
     std::unique_ptr<QSettings> settings_;
 };
 

@@ -15,7 +15,7 @@ class CMainWindow;
 class CloseOnSignal;
 
 class CTheApp {
-public:
+  public:
     CTheApp(std::unique_ptr<ProfileStore> store, std::unique_ptr<InstanceLock> lock);
     ~CTheApp();
 
@@ -28,7 +28,7 @@ public:
     RuleState& state() { return state_; }
     CMainWindow* mainWindow() { return window_.get(); }
 
-private:
+  private:
     RuleState state_{};
     std::unique_ptr<ProfileStore> store_;
     std::unique_ptr<InstanceLock> lock_;

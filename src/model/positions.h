@@ -12,15 +12,17 @@ inline constexpr int32_t UnitsPerPixel = 10 * PosFactor;   // 3,000
 
 // Every move keeps both positions in this range; beyond it sums of
 // positions could overflow 32 bits.
-inline constexpr int32_t MinKeptPos = -300 * PosFactor;    // -90,000
-inline constexpr int32_t MaxKeptPos = 21300 * PosFactor;   // 6,390,000
+inline constexpr int32_t MinKeptPos = -300 * PosFactor;   // -90,000
+inline constexpr int32_t MaxKeptPos = 21300 * PosFactor;  // 6,390,000
 
 // The range of the two slide bars.
-inline constexpr int32_t BarMin = -1000 * PosFactor;       // -300,000
-inline constexpr int32_t BarMax = 22000 * PosFactor;       // 6,600,000
+inline constexpr int32_t BarMin = -1000 * PosFactor;  // -300,000
+inline constexpr int32_t BarMax = 22000 * PosFactor;  // 6,600,000
 
 // The slide bar runs mirrored: its thumb shows DecadeUnits - SlidePos.
-inline constexpr int32_t SlideBarPosition(int32_t slidePos) { return DecadeUnits - slidePos; }
+inline constexpr int32_t SlideBarPosition(int32_t slidePos) {
+    return DecadeUnits - slidePos;
+}
 
 // px(p): units to pixels, halves away from zero, stored in 16 bits.
 inline int16_t PixelOf(int32_t p) {

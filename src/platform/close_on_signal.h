@@ -11,7 +11,7 @@ namespace tesmark {
 
 class CloseOnSignal : public QObject {
     Q_OBJECT
-public:
+  public:
     // `close` runs on the event loop after each signal (typically closing the
     // main window).
     explicit CloseOnSignal(std::function<void()> close, QObject* parent = nullptr);
@@ -20,7 +20,7 @@ public:
     // The number of signals seen (for the tests).
     int received() const { return received_; }
 
-private:
+  private:
     void onSignal();
 
     std::function<void()> close_;

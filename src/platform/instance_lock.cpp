@@ -20,7 +20,9 @@ InstanceLock::InstanceLock(const QString& lockPath)
     lock_->setStaleLockTime(0);
 }
 
-InstanceLock::~InstanceLock() { release(); }
+InstanceLock::~InstanceLock() {
+    release();
+}
 
 bool InstanceLock::tryAcquire() {
     if (!held_) held_ = lock_->tryLock(0);

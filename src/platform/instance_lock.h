@@ -10,7 +10,7 @@
 namespace tesmark {
 
 class InstanceLock {
-public:
+  public:
     // The lock in the standard place.
     InstanceLock();
     // A lock at a path of the caller's choice.
@@ -26,7 +26,7 @@ public:
 
     static QString DefaultPath();
 
-private:
+  private:
     QString path_;
     std::unique_ptr<QLockFile> lock_;
     bool held_ = false;

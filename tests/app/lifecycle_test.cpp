@@ -22,7 +22,7 @@ namespace {
 // A private home for one run of the simulator: its own config and runtime
 // folders, so nothing touches the real user's profile or lock.
 class SimulatorHome {
-public:
+  public:
     SimulatorHome() {
         QDir(dir_.path()).mkpath("config");
         QDir(dir_.path()).mkpath("runtime");
@@ -56,7 +56,7 @@ public:
         return false;
     }
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

@@ -13,7 +13,7 @@ namespace {
 
 // An in-memory store that remembers the order of writes.
 class MemoryStore : public ProfileStore {
-public:
+  public:
     std::map<std::string, std::string> values;
     std::vector<std::string> writeOrder;
 
@@ -79,10 +79,10 @@ TEST(ProfileSave, WritesEveryKeyInOrderWithTheMarker) {
     MemoryStore store;
     ASSERT_TRUE(SaveProfile(RuleState::Defaults(), store));
     const std::vector<std::string> firstKeys = {
-        "TesmarkX/Xpos",     "TesmarkX/Ypos",      "TesmarkX/TopWin",   "TesmarkX/SlideRev",
-        "TesmarkX/SinNum",   "TesmarkX/RightClick", "TesmarkX/Language", "TesmarkX/ScalePI",
-        "TesmarkX/ScaleST",  "TesmarkX/ScaleLL",   "TesmarkX/SlidePos", "TesmarkX/CursorPos",
-        "TesmarkX/NumFoucs", "TesmarkX/NumberVariable", "TesmarkX/CxSize", "TesmarkX/ScaleRev",
+        "TesmarkX/Xpos",     "TesmarkX/Ypos",           "TesmarkX/TopWin",   "TesmarkX/SlideRev",
+        "TesmarkX/SinNum",   "TesmarkX/RightClick",     "TesmarkX/Language", "TesmarkX/ScalePI",
+        "TesmarkX/ScaleST",  "TesmarkX/ScaleLL",        "TesmarkX/SlidePos", "TesmarkX/CursorPos",
+        "TesmarkX/NumFoucs", "TesmarkX/NumberVariable", "TesmarkX/CxSize",   "TesmarkX/ScaleRev",
         "Memory/Memory01"};
     ASSERT_GE(store.writeOrder.size(), firstKeys.size());
     EXPECT_EQ(std::vector<std::string>(store.writeOrder.begin(),
@@ -289,8 +289,9 @@ TEST(ProfileFile, HandWrittenIniValuesAreRead) {
     const QString file = dir.filePath("Tesmark.conf");
     QFile out(file);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write("[TesmarkX]\nScaleRev=257\nSlidePos=1000000\nNumFoucs=banana\n"
-              "[Memory]\nMemory01=7,123\n");
+    out.write(
+        "[TesmarkX]\nScaleRev=257\nSlidePos=1000000\nNumFoucs=banana\n"
+        "[Memory]\nMemory01=7,123\n");
     out.close();
     SettingsStore store(file);
     RuleState s = LoadProfile(store);
