@@ -1,0 +1,330 @@
+// Pixel checks of QtSurface: each drawing call lands on exactly the pixels
+// its convention names. Text is checked by where its ink lies and in which
+// colour, never against a stored picture.
+#include "platform/qt_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QImage>
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "render/gauge_glyphs.h"
+#include "render/scale_strip.h"
+#include "support/recording_surface.h"
+#include "tables/graduation.h"
+
+namespace tesmark {
+namespace {
+
+constexpr Rgb kPaper = kBodyColour;
+
+class QtSurfaceTest : public ::testing::Test {
+  protected:
+    QtSurface surface{120, 80, kPaper};
+
+    // The box that holds every pixel different from the paper; empty when
+    // nothing was drawn.
+    QRect Ink() const {
+        QRect box;
+        for (int y = 0; y < surface.height(); ++y)
+            for (int x = 0; x < surface.width(); ++x)
+                if (!(surface.pixel(x, y) == kPaper)) box |= QRect(x, y, 1, 1);
+        return box;
+    }
+    int Count(Rgb colour) const {
+        int n = 0;
+        for (int y = 0; y < surface.height(); ++y)
+            for (int x = 0; x < surface.width(); ++x)
+                if (surface.pixel(x, y) == colour) ++n;
+        return n;
+    }
+};
+
+TEST_F(QtSurfaceTest, StartsFilledWithItsBackground) {
+    EXPECT_EQ(surface.width(), 120);
+    EXPECT_EQ(surface.height(), 80);
+    EXPECT_TRUE(Ink().isEmpty());
+    EXPECT_EQ(surface.image().format(), QImage::Format_RGB32);
+}
+
+struct LineCase {
+    const char* name;
+    int x1, y1, x2, y2;
+    int pixels;  // how many the line covers
+};
+
+class QtSurfaceLine : public QtSurfaceTest, public ::testing::WithParamInterface<LineCase> {};
+
+TEST_P(QtSurfaceLine, CoversItsStartButNotItsEnd) {
+    const LineCase& c = GetParam();
+    surface.setPen(kRed);
+    surface.line(c.x1, c.y1, c.x2, c.y2);
+    EXPECT_EQ(surface.pixel(c.x1, c.y1), kRed);
+    EXPECT_EQ(surface.pixel(c.x2, c.y2), kPaper);
+    EXPECT_EQ(Count(kRed), c.pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Directions, QtSurfaceLine,
+                         ::testing::Values(LineCase{"right", 10, 5, 20, 5, 10},
+                                           LineCase{"left", 20, 5, 10, 5, 10},
+                                           LineCase{"down", 7, 10, 7, 17, 7},
+                                           LineCase{"up", 7, 17, 7, 10, 7},
+                                           LineCase{"chevron_left_arm", 50, 40, 48, 45, 5},
+                                           LineCase{"chevron_right_arm", 50, 40, 52, 45, 5},
+                                           LineCase{"diagonal", 60, 60, 70, 70, 10}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(QtSurfaceTest, LinesNeedAPenAndAPointDrawsNothing) {
+    surface.setPen(std::nullopt);
+    surface.line(10, 10, 30, 10);
+    surface.setPen(kBlack);
+    surface.line(40, 40, 40, 40);
+    EXPECT_TRUE(Ink().isEmpty());
+}
+
+TEST_F(QtSurfaceTest, RectangleWithPenOutlinesTheLastColumnAndRowInside) {
+    surface.setPen(kBlack);
+    surface.setBrush(kRed);
+    surface.rectangle(10, 20, 30, 40);
+    EXPECT_EQ(Ink(), QRect(QPoint(10, 20), QPoint(29, 39)));
+    for (int x = 10; x < 30; ++x) {
+        EXPECT_EQ(surface.pixel(x, 20), kBlack);
+        EXPECT_EQ(surface.pixel(x, 39), kBlack);
+    }
+    for (int y = 20; y < 40; ++y) {
+        EXPECT_EQ(surface.pixel(10, y), kBlack);
+        EXPECT_EQ(surface.pixel(29, y), kBlack);
+    }
+    EXPECT_EQ(surface.pixel(11, 21), kRed);
+    EXPECT_EQ(surface.pixel(28, 38), kRed);
+    EXPECT_EQ(Count(kRed), 18 * 18);
+}
+
+TEST_F(QtSurfaceTest, RectangleWithoutPenLeavesTheLastColumnAndRow) {
+    surface.setPen(std::nullopt);
+    surface.setBrush(kRed);
+    surface.rectangle(10, 20, 30, 40);
+    EXPECT_EQ(Ink(), QRect(QPoint(10, 20), QPoint(28, 38)));
+    EXPECT_EQ(Count(kRed), 19 * 19);
+}
+
+TEST_F(QtSurfaceTest, RectangleWithPenAndNoBrushIsAFrame) {
+    surface.setPen(kBlack);
+    surface.setBrush(std::nullopt);
+    surface.rectangle(10, 20, 30, 40);
+    EXPECT_EQ(surface.pixel(15, 25), kPaper);
+    EXPECT_EQ(Count(kBlack), 2 * 20 + 2 * 18);
+}
+
+TEST_F(QtSurfaceTest, PatternBrushTilesFromTheSurfaceOrigin) {
+    QImage tile(2, 2, QImage::Format_RGB32);
+    tile.setPixel(0, 0, qRgb(255, 0, 0));
+    tile.setPixel(1, 0, qRgb(0, 0, 255));
+    tile.setPixel(0, 1, qRgb(0, 0, 255));
+    tile.setPixel(1, 1, qRgb(255, 0, 0));
+    surface.setPatternImage(tile);
+    surface.setPen(std::nullopt);
+    surface.setPatternBrush();
+    surface.rectangle(3, 3, 9, 9);
+    // (3, 3) takes the tile's (1, 1), as if the tiling began at (0, 0).
+    EXPECT_EQ(surface.pixel(3, 3), (Rgb{255, 0, 0}));
+    EXPECT_EQ(surface.pixel(4, 3), (Rgb{0, 0, 255}));
+    EXPECT_EQ(surface.pixel(4, 4), (Rgb{255, 0, 0}));
+}
+
+TEST_F(QtSurfaceTest, ClipLetsThroughFromItsFirstUpToItsLastPixel) {
+    surface.clip(20, 10, 40, 30);
+    surface.setPen(kBlack);
+    surface.line(0, 15, 100, 15);
+    surface.line(30, 0, 30, 80);
+    EXPECT_EQ(Ink(), QRect(QPoint(20, 10), QPoint(39, 29)));
+    surface.clearClip();
+    surface.line(0, 50, 100, 50);
+    EXPECT_EQ(surface.pixel(0, 50), kBlack);
+}
+
+TEST_F(QtSurfaceTest, EmptyClipLetsNothingThrough) {
+    surface.clip(20, 10, 20, 30);
+    surface.setPen(kBlack);
+    surface.line(0, 15, 100, 15);
+    EXPECT_TRUE(Ink().isEmpty());
+}
+
+TEST_F(QtSurfaceTest, GlyphDarkensWithItsBlackPixelsOnly) {
+    surface.setPen(std::nullopt);
+    surface.setBrush(kRed);
+    surface.rectangle(0, 0, 40, 20);
+    surface.andGlyph(GlyphId::Pi, 5, 6);
+    for (int row = 0; row < kGlyphHeight; ++row) {
+        for (int column = 0; column < 9; ++column) {
+            SCOPED_TRACE(::testing::Message() << "column " << column << " row " << row);
+            const Rgb expected =
+                GaugeGlyphPixelIsBlack(GlyphId::Pi, column, row) ? Rgb{0, 0, 0} : kRed;
+            EXPECT_EQ(surface.pixel(5 + column, 6 + row), expected);
+        }
+    }
+    EXPECT_EQ(surface.pixel(4, 6), kRed);
+}
+
+TEST_F(QtSurfaceTest, RootOfTenGlyphIsSixteenWideWithAWhiteLastColumn) {
+    surface.setPen(std::nullopt);
+    surface.setBrush(kRed);
+    surface.rectangle(0, 0, 40, 20);
+    surface.andGlyph(GlyphId::Sqrt10, 2, 2);
+    EXPECT_EQ(surface.pixel(2 + 5, 2), (Rgb{0, 0, 0}));   // the bar's first pixel
+    EXPECT_EQ(surface.pixel(2 + 14, 2), (Rgb{0, 0, 0}));  // its last drawn column
+    for (int row = 0; row < kGlyphHeight; ++row) EXPECT_EQ(surface.pixel(2 + 15, 2 + row), kRed);
+}
+
+TEST_F(QtSurfaceTest, CopyTakesABlockOfAnotherSurface) {
+    QtSurface source(50, 50, kWhite);
+    source.setPen(kRed);
+    source.line(10, 10, 20, 10);
+    surface.copyFrom(source, 30, 40, 8, 3, 12, 9);
+    EXPECT_EQ(Ink(), QRect(30, 40, 8, 3));
+    EXPECT_EQ(surface.pixel(30, 41), kRed);
+    EXPECT_EQ(surface.pixel(37, 41), kRed);
+    EXPECT_EQ(surface.pixel(30, 40), kWhite);
+}
+
+TEST_F(QtSurfaceTest, CopyWithinItselfAndFromOtherKindsOfSurface) {
+    surface.setPen(kRed);
+    surface.line(0, 0, 10, 0);
+    surface.copyFrom(surface, 5, 0, 10, 1, 0, 0);
+    for (int x = 0; x < 15; ++x) EXPECT_EQ(surface.pixel(x, 0), kRed);
+    RecordingSurface recording;
+    surface.copyFrom(recording, 0, 10, 20, 20, 0, 0);
+    EXPECT_EQ(Ink(), QRect(0, 0, 15, 1));
+}
+
+TEST_F(QtSurfaceTest, TickColumnOfAStripIsBlack) {
+    GraduationTables tables;
+    BuildAllTables(tables);
+    QtSurface strip(2501, 170, kBodyColour);
+    strip.setPen(kBlack);
+    strip.setTextColour(kBlack);
+    DrawScaleStrip(strip, tables, kStripC, 0, 350, 100, 2301, 117, 0);
+    // 1.1 (mark 10) has a long tick and no number: rows 111 .. 117, the row
+    // 7 pixels up left out.
+    const int x = 100 + tables.CdTable[10].position;
+    for (int y = 111; y <= 117; ++y) EXPECT_EQ(strip.pixel(x, y), kBlack) << "row " << y;
+    EXPECT_EQ(strip.pixel(x, 110), kBodyColour);
+    EXPECT_EQ(strip.pixel(x, 118), kBodyColour);
+    EXPECT_EQ(strip.pixel(x - 1, 115), kBodyColour);
+    EXPECT_EQ(strip.pixel(x + 1, 115), kBodyColour);
+}
+
+// ---------------------------------------------------------------------------
+// Text: the fonts, where the ink lies for each alignment, its colour.
+
+TEST(QtSurfaceFonts, ScaleFontIsTheArialFaceOrItsMetricTwin) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    const QString family = QFontInfo(font).family();
+    EXPECT_TRUE(family == "Arial" || family == "Liberation Sans") << family.toStdString();
+}
+
+struct AlignCase {
+    const char* name;
+    TextAlign align;
+    // Expected ink relative to the point (x, y) = (60, 40).
+    bool inkLeftOfX;
+    bool inkRightOfX;
+    bool inkAboveY;
+    bool inkBelowY;
+};
+
+class QtSurfaceText : public QtSurfaceTest, public ::testing::WithParamInterface<AlignCase> {};
+
+TEST_P(QtSurfaceText, InkLiesOnTheSideTheAlignmentNames) {
+    const AlignCase& c = GetParam();
+    surface.setTextColour(kBlack);
+    surface.setTextAlign(c.align);
+    surface.drawText(60, 40, "1000");
+    const QRect ink = Ink();
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_EQ(ink.left() < 60, c.inkLeftOfX);
+    EXPECT_EQ(ink.right() >= 60, c.inkRightOfX);
+    EXPECT_EQ(ink.top() < 40, c.inkAboveY);
+    EXPECT_EQ(ink.bottom() >= 40, c.inkBelowY);
+    // Every text pixel carries the text colour: no smoothing.
+    for (int y = ink.top(); y <= ink.bottom(); ++y)
+        for (int x = ink.left(); x <= ink.right(); ++x) {
+            const Rgb p = surface.pixel(x, y);
+            EXPECT_TRUE(p == kBlack || p == kPaper);
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Alignments, QtSurfaceText,
+    ::testing::Values(
+        AlignCase{"baseline_centre", TextAlign::BaselineCentre, true, true, true, false},
+        AlignCase{"baseline_left", TextAlign::BaselineLeft, false, true, true, false},
+        AlignCase{"baseline_right", TextAlign::BaselineRight, true, false, true, false},
+        AlignCase{"left_top", TextAlign::LeftTop, false, true, false, true},
+        AlignCase{"right_top", TextAlign::RightTop, true, false, false, true},
+        AlignCase{"centre_top", TextAlign::CentreTop, true, true, false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(QtSurfaceTest, BaselineCentredTextIsBalancedAroundItsPoint) {
+    surface.setTextColour(kBlack);
+    surface.drawText(60, 40, "1000");
+    const QRect ink = Ink();
+    EXPECT_LE(std::abs((60 - ink.left()) - (ink.right() + 1 - 60)), 3);
+}
+
+TEST_F(QtSurfaceTest, NameInRedRightAlignedAtTheNameColumn) {
+    surface.setTextColour(kRed);
+    surface.setTextAlign(TextAlign::RightTop);
+    surface.drawText(27, 19, "DI");
+    EXPECT_GT(Count(kRed), 10);
+    const QRect ink = Ink();
+    EXPECT_LT(ink.right(), 27);
+    EXPECT_GE(ink.right(), 24);
+    EXPECT_GE(ink.top(), 19);
+    EXPECT_LE(ink.bottom(), 19 + 12);
+}
+
+TEST_F(QtSurfaceTest, OpaqueBackgroundFillsTheTextCell) {
+    surface.setTextColour(kBlack);
+    surface.setTextBackground(kWhite);
+    surface.setTextAlign(TextAlign::LeftTop);
+    surface.drawText(10, 10, "5");
+    // The cell's corners are background, its ink black.
+    EXPECT_EQ(surface.pixel(10, 10), kWhite);
+    EXPECT_GT(Count(kWhite), 0);
+    EXPECT_GT(Count(kBlack), 0);
+    EXPECT_EQ(Ink().topLeft(), QPoint(10, 10));
+    surface.setTextBackground(std::nullopt);
+    surface.drawText(60, 10, "5");
+    EXPECT_EQ(surface.pixel(60, 10), kPaper);
+}
+
+TEST_F(QtSurfaceTest, BoldBrandFontIsLargerThanTheScaleFont) {
+    surface.setTextColour(kBlack);
+    surface.setTextAlign(TextAlign::LeftTop);
+    surface.drawText(0, 0, "Tesmark");
+    const int normalBlack = Count(kBlack);
+    const int normalWidth = Ink().width();
+    QtSurface bold(120, 80, kPaper);
+    bold.setTextColour(kBlack);
+    bold.setTextAlign(TextAlign::LeftTop);
+    bold.setFont(FontId::Bold);
+    bold.drawText(0, 0, "Tesmark");
+    int boldBlack = 0;
+    int boldRight = 0;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 120; ++x)
+            if (bold.pixel(x, y) == kBlack) {
+                ++boldBlack;
+                boldRight = std::max(boldRight, x);
+            }
+    EXPECT_GT(boldBlack, normalBlack);
+    EXPECT_GT(boldRight + 1, normalWidth);
+}
+
+}  // namespace
+}  // namespace tesmark
