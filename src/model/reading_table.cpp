@@ -3,9 +3,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace tesmark {
 namespace {
+
+// Far outside the kept range of positions a power of ten can underflow to 0
+// or overflow to infinity; the readings then rely on IEEE arithmetic (1 / 0
+// is infinity, atan of infinity a right angle) instead of failing.
+static_assert(std::numeric_limits<double>::is_iec559);
 
 // The ten-digit constants the rule has always used; the readings would shift
 // in their last digits with the full-precision values.
