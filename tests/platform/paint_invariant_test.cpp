@@ -1,0 +1,265 @@
+// The invariant the partial repaints rest on: after any sequence of slide and
+// cursor moves, each painted with only the blocks the move named, the back
+// buffer holds exactly the pixels of one full paint of the final state.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "model/composed_record.h"
+#include "platform/qt_surface.h"
+#include "render/compose_hooks.h"
+#include "render/rule_body.h"
+#include "render/window_painter.h"
+#include "tables/graduation.h"
+
+namespace tesmark {
+namespace {
+
+constexpr int kA = 255;
+constexpr Rgb kButtonText{0, 0, 0};
+constexpr Rgb kUnpainted{1, 2, 3};
+
+const GraduationTables& Tables() {
+    static const std::unique_ptr<GraduationTables> tables = [] {
+        auto built = std::make_unique<GraduationTables>();
+        BuildAllTables(*built);
+        return built;
+    }();
+    return *tables;
+}
+
+// A tile that shows where it is anchored, so a background filled from the
+// wrong origin would not match.
+QImage CheckerTile() {
+    QImage tile(48, 48, QImage::Format_RGB32);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 48; ++x)
+            tile.setPixel(x, y, ((x / 6 + y / 4) % 2) ? qRgb(200, 180, 150) : qRgb(90, 110, 70));
+    return tile;
+}
+
+std::unique_ptr<QtSurface> ComposedBody(const RuleState& state) {
+    auto body = std::make_unique<QtSurface>(2501, 170);
+    ComposedRecord record;
+    NoComposeHooks hooks;
+    ComposeRuleBody(*body, state, Tables(), record, hooks);
+    return body;
+}
+
+// The window's side of painting: the back buffer and the memory the paints
+// keep, over a composed body.
+struct Window {
+    RuleState state;
+    RedrawState redraw;
+    ReadingTable table;
+    PainterMemory painter;
+    PanelMemory panel;
+    const QtSurface& body;
+    QtSurface buffer{625 + kA, 325, kUnpainted};
+
+    Window(const RuleState& initial, const QtSurface& composed) : state(initial), body(composed) {
+        state.CxSize = kA;
+        state.DrawnSlidePos = state.SlidePos;
+        state.DrawnCursorPos = state.CursorPos;
+        buffer.setPatternImage(CheckerTile());
+    }
+
+    void paint() {
+        PaintWindow(buffer, body, state, redraw, table, painter, panel, kA, kButtonText);
+    }
+};
+
+// What the window shows after one full paint of a state on a fresh buffer.
+QImage FullPaint(const RuleState& state, const QtSurface& body) {
+    Window window(state, body);
+    window.paint();
+    return window.buffer.toImage();
+}
+
+// The moves' own pixel test: the column a position stands on, rounded as the
+// slide bars round it (truncation toward zero of the value plus a half).
+int MovePixel(int32_t p) {
+    return static_cast<int>(p / 21000.0 / 300 * 2100 + 0.5);
+}
+
+// One event between paints, with the hint a move would leave: a move assigns
+// 1 (slide) or 2 (cursor) when its element changed pixels since the last
+// paint, 3 when both move together, 0 otherwise; a SinNum switch leaves 0; a
+// click on a box changes the focus and leaves the hint as it is.
+struct Event {
+    std::optional<int32_t> slide;
+    std::optional<int32_t> cursor;
+    std::optional<int16_t> sinNum;
+    std::optional<int16_t> focus;
+    bool paint = true;  // false: the next event comes before the paint
+};
+
+Event Slide(int32_t to) {
+    return {to, {}, {}, {}};
+}
+Event Cursor(int32_t to) {
+    return {{}, to, {}, {}};
+}
+Event Both(int32_t slide, int32_t cursor) {
+    return {slide, cursor, {}, {}};
+}
+Event SinNum(int16_t value) {
+    return {{}, {}, value, {}};
+}
+Event Focus(int16_t slot) {
+    return {{}, {}, {}, slot};
+}
+Event Unpainted(Event event) {
+    event.paint = false;
+    return event;
+}
+
+void Apply(Window& window, const Event& event) {
+    RuleState& state = window.state;
+    int16_t& hint = window.redraw.RedrawHint;
+    if (event.slide || event.cursor) {
+        hint = 0;
+        if (event.slide && MovePixel(state.DrawnSlidePos) != MovePixel(*event.slide))
+            hint |= kRedrawSlide;
+        if (event.cursor && MovePixel(state.DrawnCursorPos) != MovePixel(*event.cursor))
+            hint |= kRedrawCursor;
+        if (window.redraw.PaintedFlag == 0) hint = kRedrawAll;
+        if (event.slide) state.SlidePos = *event.slide;
+        if (event.cursor) state.CursorPos = *event.cursor;
+    }
+    if (event.sinNum) {
+        state.SinNum = *event.sinNum;
+        hint = kRedrawNothing;
+    }
+    if (event.focus) state.NumFoucs = *event.focus;
+}
+
+struct Scenario {
+    const char* name;
+    RuleState start;
+    std::vector<Event> events;
+};
+
+RuleState Start(int32_t slide, int32_t cursor, int16_t face = 0, int16_t focus = 14) {
+    RuleState state;
+    state.SlidePos = slide;
+    state.CursorPos = cursor;
+    state.SlideRev = face;
+    state.NumFoucs = focus;
+    return state;
+}
+
+std::vector<Event> Steps(bool slide, int32_t from, int32_t step, int count) {
+    std::vector<Event> events;
+    for (int i = 1; i <= count; ++i)
+        events.push_back(slide ? Slide(from + i * step) : Cursor(from + i * step));
+    return events;
+}
+
+std::vector<Event> Join(std::initializer_list<std::vector<Event>> parts) {
+    std::vector<Event> events;
+    for (const std::vector<Event>& part : parts)
+        events.insert(events.end(), part.begin(), part.end());
+    return events;
+}
+
+std::string FirstDifference(const QImage& got, const QImage& want) {
+    for (int y = 0; y < want.height(); ++y)
+        for (int x = 0; x < want.width(); ++x)
+            if (got.pixel(x, y) != want.pixel(x, y))
+                return "first difference at (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+    return "none";
+}
+
+void PrintTo(const Scenario& scenario, std::ostream* os) {
+    *os << scenario.name;
+}
+
+class PartialRepaint : public ::testing::TestWithParam<Scenario> {};
+
+TEST_P(PartialRepaint, LeavesThePixelsOfAFullPaintOfTheSameState) {
+    const Scenario& scenario = GetParam();
+    const std::unique_ptr<QtSurface> body = ComposedBody(scenario.start);
+    Window window(scenario.start, *body);
+    window.paint();
+    const QImage initial = window.buffer.toImage();
+    int step = 0;
+    for (const Event& event : scenario.events) {
+        ++step;
+        Apply(window, event);
+        if (!event.paint) continue;
+        ASSERT_NE(window.redraw.RedrawHint, kRedrawAll) << "every step must paint partially";
+        window.paint();
+        const QImage got = window.buffer.toImage();
+        const QImage want = FullPaint(window.state, *body);
+        ASSERT_TRUE(got == want) << "after step " << step << ": " << FirstDifference(got, want);
+    }
+    EXPECT_NE(window.buffer.toImage(), initial) << "the scenario should change the picture";
+}
+
+// A cursor position that puts S (the slide column under the hairline, less
+// 78) at the given value for a slide position.
+int32_t CursorForS(int s, int32_t slide) {
+    return 3000 * (s + 78 + 1050) - slide;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moves, PartialRepaint,
+    ::testing::Values(
+        Scenario{"CursorPixelSteps", Start(3150000, 3150000),
+                 Join({Steps(false, 3150000, 3000, 4), Steps(false, 3162000, -7000, 3)})},
+        Scenario{"CursorUnitSteps", Start(3150000, 3150000), Steps(false, 3150000, 700, 8)},
+        // Through the place where the left view starts to follow, and back.
+        Scenario{"SlideThroughTheLeftFollowing", Start(3075000, 3150000),
+                 Join({Steps(true, 3075000, -3000, 10), Steps(true, 3045000, 4500, 6)})},
+        Scenario{"SlideThroughTheRightFollowing", Start(3225000, 3150000),
+                 Join({Steps(true, 3225000, 3000, 10), Steps(true, 3255000, -4500, 6)})},
+        Scenario{"SlideFarAwayAndBack",
+                 Start(3150000, 3150000),
+                 {Slide(3300000), Slide(1000000), Slide(-90000), Slide(3000000), Slide(6390000),
+                  Slide(3150001)}},
+        Scenario{"IndexOffTheStatorMovesTheFocus",
+                 Start(3150000, 3150000, 0, 20),
+                 {Slide(2700000), Slide(2550000), Slide(2400000), Slide(3760000), Slide(3200000)}},
+        Scenario{"BothTogether",
+                 Start(3150000, 3150000),
+                 {Both(3100000, 3200000), Both(3050000, 3250000), Both(3350000, 2000000)}},
+        // Past the slide's column 0 on the view's last column (S = -247).
+        Scenario{"CursorOverTheSlidesLeftEnd", Start(-90000, CursorForS(-150, -90000)),
+                 Join({Steps(false, CursorForS(-150, -90000), -3000, 3),
+                       Steps(false, CursorForS(-243, -90000), -3000, 7)})},
+        Scenario{"CursorOverTheSlidesRightEnd", Start(6390000, CursorForS(2048, 6390000)),
+                 Join({Steps(false, CursorForS(2048, 6390000), 3000, 7),
+                       Steps(false, CursorForS(2183, 6390000), 3000, 7)})},
+        // Below zero, and on a few exact half pixels, the moves' pixel test
+        // and the painter's pixel mapping round apart.
+        Scenario{"CursorBelowZero", Start(3150000, 5000), Steps(false, 5000, -1000, 10)},
+        Scenario{"CursorOnExactHalves",
+                 Start(3150000, 36000),
+                 {Cursor(33000), Cursor(34500), Cursor(37500), Cursor(31500), Cursor(40500)}},
+        // Moves coalesced before one paint: the last one's hint names only its
+        // own element.
+        Scenario{"MovesBeforeOnePaint",
+                 Start(3150000, 3150000),
+                 {Unpainted(Cursor(3180000)), Slide(3120000), Unpainted(Slide(3000000)),
+                  Cursor(3100000)}},
+        Scenario{"SinNumSwitched", Start(3150000, 3150000), {Cursor(3300000), SinNum(1)}},
+        Scenario{"FocusAndSinNumBeforeOnePaint",
+                 Start(3150000, 3150000, 0, 4),
+                 {Unpainted(SinNum(1)), Focus(20)}},
+        Scenario{"FocusLeavesTheSlideRowsWithACursorMove",
+                 Start(3150000, 3150000, 0, 13),
+                 {Unpainted(Cursor(3150001)), Focus(4)}},
+        Scenario{"BackFace", Start(3150000, 3150000, 1, 15),
+                 Join({Steps(true, 3150000, -5000, 6),
+                       Steps(false, 3150000, 4000, 6),
+                       {SinNum(1), Both(3400000, 3000000)}})}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace tesmark
