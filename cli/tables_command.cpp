@@ -1,4 +1,4 @@
-// tesmark-cli tables: the graduation tables as CSV or JSON, for inspecting the
+// tesmark-cli tables: the graduation tables as CSV or JSON, for examining the
 // marks every scale is drawn from.
 #include <algorithm>
 #include <memory>

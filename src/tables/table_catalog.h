@@ -1,6 +1,6 @@
 #pragma once
 // The sixteen graduation tables by name, with the marks each one holds
-// whatever its count convention, for listing and inspection.
+// whatever its count convention, for listing and examining them.
 #include <array>
 #include <cstdint>
 #include <optional>

@@ -2,6 +2,7 @@
 // mark, and the unnumbered marks the drawer hangs symbols on.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -200,16 +201,16 @@ const MarkCase kMarks[] = {
     {"LEnd", "L", 500, 2100, 7},
 };
 
-class SpecialMarkTest : public ::testing::TestWithParam<MarkCase> {};
+class NotableMarkTest : public ::testing::TestWithParam<MarkCase> {};
 
-TEST_P(SpecialMarkTest, LiesWhereTheDrawerExpectsIt) {
+TEST_P(NotableMarkTest, LiesWhereTheDrawerExpectsIt) {
     const TableView view = View(GetParam().table);
     const GraduationMark& mark = view.marks[static_cast<std::size_t>(GetParam().index)];
     EXPECT_EQ(mark.position, GetParam().position);
     EXPECT_EQ(mark.tickLength, GetParam().tick);
 }
 
-INSTANTIATE_TEST_SUITE_P(Marks, SpecialMarkTest, ::testing::ValuesIn(kMarks),
+INSTANTIATE_TEST_SUITE_P(Marks, NotableMarkTest, ::testing::ValuesIn(kMarks),
                          [](const auto& info) { return std::string(info.param.what); });
 
 TEST(CdTable, HalfIndexMarkersStandOnlyAtTheHalvesFromTwoToFourAndAHalf) {
@@ -237,7 +238,7 @@ TEST(AbAndKTables, ShareOneCountAndOneWalk) {
 }
 
 TEST(GraduationConstants, PiOffsetIsTheRoundedPositionOfPi) {
-    EXPECT_EQ(PiOffset, RoundPos(2100 * 0.49714987269413385));  // log10(3.141592653)
+    EXPECT_EQ(PiOffset, RoundPos(2100 * std::log10(3.141592653)));
     EXPECT_EQ(DecadeLength, 2 * HalfDecadeLength);
     EXPECT_EQ(DecadeLength, 3 * ThirdDecadeLength);
 }
