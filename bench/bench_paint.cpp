@@ -1,0 +1,110 @@
+// The window's paint after a cursor step, after a slide step and in full,
+// each with its readout panel, on the Qt back buffer (offscreen platform).
+// A step repaints only the blocks that moved, so it should cost a fraction of
+// a full paint.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <memory>
+
+#include "model/composed_record.h"
+#include "platform/qt_surface.h"
+#include "render/compose_hooks.h"
+#include "render/rule_body.h"
+#include "render/window_painter.h"
+#include "tables/graduation.h"
+
+namespace tesmark {
+namespace {
+
+constexpr int kExtraWidth = 255;
+constexpr int32_t kPixelStep = 3000;  // one pixel in position units
+
+QImage PatternTile() {
+    QImage tile(48, 48, QImage::Format_RGB32);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 48; ++x)
+            tile.setPixel(x, y, ((x + y) % 3) ? qRgb(200, 200, 200) : qRgb(170, 170, 170));
+    return tile;
+}
+
+// A main window's painting state after its first paint.
+struct PaintedWindow {
+    std::unique_ptr<GraduationTables> tables = std::make_unique<GraduationTables>();
+    RuleState state;
+    RedrawState redraw;
+    ReadingTable table;
+    PainterMemory painter;
+    PanelMemory panel;
+    QtSurface body{2501, 170};
+    QtSurface buffer{625 + kExtraWidth, 325};
+
+    PaintedWindow() {
+        BuildAllTables(*tables);
+        state.CxSize = kExtraWidth;
+        ComposedRecord record;
+        NoComposeHooks hooks;
+        ComposeRuleBody(body, state, *tables, record, hooks);
+        buffer.setPatternImage(PatternTile());
+        paint();
+    }
+
+    void paint() {
+        PaintWindow(buffer, body, state, redraw, table, painter, panel, kExtraWidth, kBlack);
+    }
+};
+
+// One pixel to and fro, so every iteration moves the element and the
+// position stays near home.
+int32_t Step(int64_t iteration) {
+    return (iteration % 2 == 0) ? kPixelStep : -kPixelStep;
+}
+
+void BM_CursorStepRepaint(benchmark::State& bench) {
+    PaintedWindow window;
+    int64_t i = 0;
+    for (auto _ : bench) {
+        window.state.CursorPos += Step(i++);
+        window.redraw.RedrawHint = kRedrawCursor;
+        window.paint();
+    }
+    benchmark::DoNotOptimize(window.buffer.image().constBits());
+}
+BENCHMARK(BM_CursorStepRepaint)->Unit(benchmark::kMicrosecond);
+
+void BM_SlideStepRepaint(benchmark::State& bench) {
+    PaintedWindow window;
+    int64_t i = 0;
+    for (auto _ : bench) {
+        window.state.SlidePos += Step(i++);
+        window.redraw.RedrawHint = kRedrawSlide;
+        window.paint();
+    }
+    benchmark::DoNotOptimize(window.buffer.image().constBits());
+}
+BENCHMARK(BM_SlideStepRepaint)->Unit(benchmark::kMicrosecond);
+
+void BM_FullRepaint(benchmark::State& bench) {
+    PaintedWindow window;
+    for (auto _ : bench) {
+        window.redraw.RedrawHint = kRedrawAll;
+        window.paint();
+    }
+    benchmark::DoNotOptimize(window.buffer.image().constBits());
+}
+BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tesmark
+
+int main(int argc, char** argv) {
+    // Fonts and images need a GUI application; no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
