@@ -1,5 +1,7 @@
 #include "app/profile.h"
 
+#include "model/edit_history.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -90,22 +92,6 @@ std::string FormatMemoryText(const SlideMemory& memory) {
     std::snprintf(text, sizeof text, "%d,%ld", static_cast<int>(memory.options),
                   static_cast<long>(memory.position));
     return text;
-}
-
-std::string CutEditText(const std::string& text) {
-    // Count characters as UTF-16 units, the way the edit field counts them,
-    // and never cut inside a character.
-    std::size_t units = 0;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        std::size_t width = length == 4 ? 2 : 1;
-        if (units + width > static_cast<std::size_t>(kEditTextLimit)) break;
-        units += width;
-        i = std::min(text.size(), i + length);
-    }
-    return text.substr(0, i);
 }
 
 void SanitiseLoadedState(RuleState& state) {

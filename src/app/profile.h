@@ -41,7 +41,4 @@ std::string NumberedKey(const char* prefix, int entry);
 std::optional<SlideMemory> ParseMemoryText(const std::string& text);
 std::string FormatMemoryText(const SlideMemory& memory);
 
-// Cuts an edit-box text to its limit of 30 characters (not bytes).
-std::string CutEditText(const std::string& text);
-
 }  // namespace tesmark

@@ -1,15 +1,205 @@
+// Construction of the main window: the client area with its controls, the
+// drawing resources, the graduation tables and the first rule body.
 #include "ui/main_window.h"
 
-#include <QWidget>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QScreen>
+
+#include "model/scale_layout.h"
+#include "ops/random_generator.h"
+#include "platform/mapped_image.h"
+#include "platform/qt_surface.h"
+#include "render/rule_body.h"
+#include "ui/client_area.h"
+#include "ui/edit_box.h"
+#include "ui/rebar.h"
+#include "ui/slide_bar.h"
+#include "ui/window_geometry.h"
+
+// The images are compiled into a static library; register them before use.
+// (The macro must stand outside any namespace.)
+static void InitTesmarkResources() {
+    Q_INIT_RESOURCE(tesmark);
+}
 
 namespace tesmark {
 
-CMainWindow::CMainWindow(RuleState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
-    auto* client = new QWidget(this);
-    client->setFixedHeight(325);
-    client->setMinimumWidth(625 + state_.CxSize);
-    setCentralWidget(client);
-    move(state_.Xpos, state_.Ypos);
+CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      session_(state),
+      tables_(std::make_unique<GraduationTables>()) {
+    InitTesmarkResources();
+    setObjectName(QStringLiteral("MainWindow"));
+    // A frame with a caption, a system menu, a sizing border and a minimize
+    // box, but no maximize box.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlag(Qt::WindowStaysOnTopHint, state_.TopWin != 0);
+    QIcon icon;
+    for (int size : {16, 32, 48}) icon.addFile(QStringLiteral(":/images/tesmark_%1.png").arg(size));
+    setWindowIcon(icon);
+
+    loadImages();
+    createControls();
+
+    // The random generator of the greetings, seeded from the local time.
+    const QDateTime now = QDateTime::currentDateTime();
+    session_.random.seed(SeedFromLocalTime(now.date().year(), now.date().month(), now.date().day(),
+                                           now.time().hour(), now.time().minute(),
+                                           now.time().second(), now.time().msec()));
+    refreshScaleTooltips();
+
+    BuildAllTables(*tables_);
+    createRebar();
+    setWindowTitleForLanguage();
+
+    ruleBody_ = std::make_unique<QtSurface>(kRuleBodyWidth, kRuleBodyHeight, kBodyColour);
+    backBuffer_ =
+        std::make_unique<QtSurface>(geometry::ClientWidth(state_.CxSize), geometry::kClientHeight);
+    backBuffer_->setPatternImage(backgroundTile_);
+    backBuffer_->setPatternBrush();
+    backBuffer_->setPen(std::nullopt);
+    backBuffer_->rectangle(0, 0, backBuffer_->width() + 1, backBuffer_->height() + 1);
+    ruleBody_->setPatternImage(backgroundTile_);
+    ComposeRuleBody(*ruleBody_, state_, *tables_, session_.composed, *this);
+
+    const int height = geometry::kClientHeight;
+    setMinimumSize(kMinWindowWidth, height);
+    setMaximumSize(kMaxWindowWidth, height);
+    resize(geometry::ClientWidth(state_.CxSize), height);
+    placeOnScreen();
+    constructed_ = true;
+    layoutForWidth(extraWidth());
+    cursorBar_->setFocus(Qt::OtherFocusReason);
+    session_.undo.kind = -1;
+    qApp->installEventFilter(this);
+}
+
+CMainWindow::~CMainWindow() {
+    qApp->removeEventFilter(this);
+}
+
+void CMainWindow::loadImages() {
+    backgroundTile_ = LoadMappedBitmap(kWindowBackgroundBitmap, palette());
+    barTile_ = LoadMappedBitmap(kBarTroughBitmap, palette());
+}
+
+void CMainWindow::createControls() {
+    client_ = new ClientArea(this, this);
+    client_->setFixedHeight(geometry::kClientHeight);
+    setCentralWidget(client_);
+
+    // The slide bars start hidden; the first rule paint shows them.
+    slideBar_ = new SlideBar(BarId::Slide, client_);
+    cursorBar_ = new SlideBar(BarId::Cursor, client_);
+    for (SlideBar* bar : {slideBar_, cursorBar_}) {
+        bar->setVisible(false);
+        connect(bar, &SlideBar::scrolled, this, &CMainWindow::onScroll);
+        connect(bar, &SlideBar::wheelTurned, this, &CMainWindow::onWheel);
+        QPalette trough = bar->palette();
+        trough.setBrush(QPalette::Window, QBrush(barTile_));
+        trough.setBrush(QPalette::Base, QBrush(barTile_));
+        bar->setPalette(trough);
+    }
+    slideBar_->setThumb(SlideBarPosition(state_.SlidePos));
+    state_.DrawnSlidePos = state_.SlidePos;
+    cursorBar_->setThumb(state_.CursorPos);
+    state_.DrawnCursorPos = state_.CursorPos;
+
+    const QIcon home(QPixmap::fromImage(LoadMappedBitmap(kHomeButtonBitmap, palette())));
+    auto makeButton = [this](int id, const QString& name, const QIcon& icon) {
+        auto* button = new QPushButton(client_);
+        button->setObjectName(name);
+        button->setFlat(true);
+        button->setIcon(icon);
+        button->setProperty("controlId", id);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
+        return button;
+    };
+    slideHome_ = makeButton(kSlideHomeButtonId, QStringLiteral("SlideHomeButton"), home);
+    cursorHome_ = makeButton(kCursorHomeButtonId, QStringLiteral("CursorHomeButton"), home);
+    reverse_ =
+        makeButton(kReverseButtonId, QStringLiteral("ReverseButton"),
+                   QIcon(QPixmap::fromImage(LoadMappedBitmap(kReverseButtonBitmap, palette()))));
+    reverse_->setGeometry(geometry::kReverseButton);
+    const QSize homeImage = slideHome_->icon().availableSizes().value(0, QSize(56, 25));
+    slideHome_->setIconSize(homeImage);
+    cursorHome_->setIconSize(homeImage);
+    reverse_->setIconSize(reverse_->icon().availableSizes().value(0, QSize(36, 61)));
+
+    statusBar_ = new QStatusBar(client_);
+    statusBar_->setObjectName(QStringLiteral("StatusBar"));
+    statusBar_->setSizeGripEnabled(true);
+    statusPart0_ = new QLabel(QStringLiteral(" "), statusBar_);
+    statusPart0_->setObjectName(QStringLiteral("StatusPart0"));
+    statusPart0_->setFixedWidth(geometry::kStatusPart0Width);
+    statusBar_->addWidget(statusPart0_);
+}
+
+void CMainWindow::createRebar() {
+    rebar_ = new Rebar(client_);
+    rebar_->setAutoFillBackground(true);
+    QPalette bands = rebar_->palette();
+    bands.setBrush(QPalette::Window, QBrush(backgroundTile_));
+    rebar_->setPalette(bands);
+    for (int i = 0; i < static_cast<int>(toolbars_.size()); ++i) {
+        toolbars_[static_cast<std::size_t>(i)] = new RuleToolbar(i, rebar_);
+        toolbars_[static_cast<std::size_t>(i)]->load(state_.Language);
+        connect(toolbars_[static_cast<std::size_t>(i)], &RuleToolbar::commandTriggered, this,
+                [this](int id) { runCommand(id); });
+    }
+    editBox_ = new EditBox(state_, rebar_);
+    QFont editFont(QStringLiteral("Arial"));
+    editFont.setPixelSize(12);
+    editBox_->setFont(editFont);
+    for (std::size_t band = 0; band < kRebarBands.size(); ++band) {
+        const RebarBand& definition = kRebarBands[band];
+        rebar_->setBandChild(static_cast<int>(band),
+                             definition.toolbar == kEditBoxBand
+                                 ? static_cast<QWidget*>(editBox_)
+                                 : toolbars_[static_cast<std::size_t>(definition.toolbar)]);
+    }
+    rebar_->showBand(kFrontOptionsBand, state_.SlideRev == 0);
+    rebar_->showBand(kBackOptionsBand, state_.SlideRev != 0);
+}
+
+void CMainWindow::setWindowTitleForLanguage() {
+    setWindowTitle(state_.Language == 0 ? QStringLiteral("Tesmark for Windows")
+                                        : QStringLiteral("Tesmark - 両面型デジタル計算尺"));
+}
+
+void CMainWindow::refreshScaleTooltips() {
+    tooltipIds_ = RowTooltipIds(state_);
+}
+
+QPushButton* CMainWindow::button(int controlId) const {
+    switch (controlId) {
+        case kSlideHomeButtonId:
+            return slideHome_;
+        case kCursorHomeButtonId:
+            return cursorHome_;
+        case kReverseButtonId:
+            return reverse_;
+        default:
+            return nullptr;
+    }
+}
+
+QString CMainWindow::statusText() const {
+    return statusPart0_->text();
+}
+
+int CMainWindow::extraWidth() const {
+    return client_->width() - geometry::kBaseClientWidth;
+}
+
+QRect CMainWindow::ruleRect() const {
+    return geometry::RuleRect(extraWidth());
 }
 
 }  // namespace tesmark

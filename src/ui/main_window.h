@@ -1,20 +1,160 @@
 #pragma once
 // CMainWindow: the one frame window of the simulator.
+//
+// How a user action flows: a slide bar, key, wheel turn or click reaches a
+// handler here, which calls the matching operation (src/ops) with the
+// window's RuleSession and itself as the WindowPort. The operation changes
+// RuleState, sets RedrawHint and asks for the rule to be invalidated. The
+// client area's next paint runs PaintWindow (src/render) into the back
+// buffer — copying only the blocks of the rule body that moved — and shows
+// the buffer. Option changes recompose the rule body first.
+//
+// The class is split by concern over several files: construction (here),
+// the ports (main_window_port.cpp), sizing and frame messages
+// (main_window_sizing.cpp), painting (main_window_paint.cpp) and input and
+// commands (main_window_input.cpp).
+#include <QImage>
 #include <QMainWindow>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QString>
+#include <array>
+#include <memory>
 
 #include "model/rule_state.h"
+#include "ops/rule_session.h"
+#include "ops/window_port.h"
+#include "render/compose_hooks.h"
+#include "render/readout_panel.h"
+#include "render/window_painter.h"
+#include "tables/graduation.h"
+
+class QLabel;
+class QPainter;
+class QRect;
 
 namespace tesmark {
 
-class CMainWindow : public QMainWindow {
+class ClientArea;
+class EditBox;
+class QtSurface;
+class Rebar;
+class RuleToolbar;
+class SlideBar;
+
+// Control identifiers of the children.
+inline constexpr int kReverseButtonId = 111;
+inline constexpr int kSlideHomeButtonId = 123;
+inline constexpr int kCursorHomeButtonId = 124;
+inline constexpr int kEditBoxId = 901;
+inline constexpr int kCmdAlwaysOnTop = 150;
+
+// The window's limits on its width; its height is fixed.
+inline constexpr int kMinWindowWidth = 880;
+inline constexpr int kMaxWindowWidth = 2000;
+
+class CMainWindow : public QMainWindow, public WindowPort, public ComposeHooks {
     Q_OBJECT
-public:
+  public:
     explicit CMainWindow(RuleState& state, QWidget* parent = nullptr);
+    ~CMainWindow() override;
 
+    // --- WindowPort
+    void setBarThumb(BarId bar, int32_t position) override;
+    void focusBar(BarId bar) override;
+    bool barHasFocus(BarId bar) const override;
+    int32_t barTrackPosition(BarId bar) const override;
+    void setStatusText(std::string_view text) override;
+    void invalidateRule() override;
+    void composeRuleBody() override;
+    void setClipboardText(std::string_view text) override;
+    bool shiftDown() const override;
+    bool ctrlDown() const override;
+    bool rightButtonDown() const override;
+
+    // --- ComposeHooks
+    void showToolbarBand(int band, bool show) override;
+    void refreshScaleTooltips() override;
+
+    // --- Commands and frame messages
+    // Runs a command by its identifier (either language's); false when the
+    // window does not know it.
+    bool runCommand(int commandId);
+    void toggleAlwaysOnTop();  // command 150
+    // A menu closed: clean-ups, and a numeric edit-box text is committed.
+    void onMenuClosed();
+
+    // --- Painting (called by the client area)
+    void paintRuleNow();  // PaintRule on the back buffer at once (a resize)
+    void paintClient(QPainter& painter, const QRect& region);
+
+    // --- Mouse on the client area (client coordinates)
+    void clientMousePress(int x, int y);
+    void clientDoubleClick(int x, int y);
+    QString scaleTooltipAt(int x, int y) const;
+
+    // --- For the tests and tesmark-cli
+    RuleSession& session() { return session_; }
     RuleState& state() { return state_; }
+    const GraduationTables& tables() const { return *tables_; }
+    const QtSurface& ruleBody() const { return *ruleBody_; }
+    const QtSurface& backBuffer() const { return *backBuffer_; }
+    ClientArea* clientArea() const { return client_; }
+    SlideBar* slideBar() const { return slideBar_; }
+    SlideBar* cursorBar() const { return cursorBar_; }
+    EditBox* editBox() const { return editBox_; }
+    Rebar* rebar() const { return rebar_; }
+    RuleToolbar* toolbar(int index) const { return toolbars_[static_cast<std::size_t>(index)]; }
+    QStatusBar* ruleStatusBar() const { return statusBar_; }
+    QString statusText() const;
+    QPushButton* button(int controlId) const;
+    QRect ruleRect() const;
+    int extraWidth() const;  // the client width less 625
+    const std::array<int, 10>& scaleTooltipIds() const { return tooltipIds_; }
 
-private:
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+  private:
+    void createControls();
+    void createRebar();
+    void loadImages();
+    void layoutForWidth(int extra);
+    void placeOnScreen();
+    void onScroll(BarId bar, int16_t code);
+    void onWheel(int delta);
+    void rememberPosition();
+    void setWindowTitleForLanguage();
+
     RuleState& state_;
+    RuleSession session_;
+    std::unique_ptr<GraduationTables> tables_;
+    std::unique_ptr<QtSurface> ruleBody_;
+    std::unique_ptr<QtSurface> backBuffer_;
+    PainterMemory painter_;
+    PanelMemory panel_;
+    std::array<int, 10> tooltipIds_{};
+
+    ClientArea* client_ = nullptr;
+    Rebar* rebar_ = nullptr;
+    std::array<RuleToolbar*, 4> toolbars_{};
+    EditBox* editBox_ = nullptr;
+    SlideBar* slideBar_ = nullptr;
+    SlideBar* cursorBar_ = nullptr;
+    QPushButton* slideHome_ = nullptr;
+    QPushButton* cursorHome_ = nullptr;
+    QPushButton* reverse_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    QLabel* statusPart0_ = nullptr;
+
+    QImage backgroundTile_;
+    QImage barTile_;
+    bool constructed_ = false;
 };
 
 }  // namespace tesmark

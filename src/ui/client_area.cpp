@@ -1,0 +1,56 @@
+#include "ui/client_area.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "ui/main_window.h"
+
+namespace tesmark {
+
+ClientArea::ClientArea(CMainWindow* window, QWidget* parent) : QWidget(parent), window_(window) {
+    setObjectName(QStringLiteral("ClientArea"));
+    // Everything is painted from the back buffer; nothing needs erasing.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(false);
+}
+
+void ClientArea::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    window_->paintClient(painter, event->rect());
+}
+
+void ClientArea::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const QPoint p = event->position().toPoint();
+        window_->clientMousePress(p.x(), p.y());
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void ClientArea::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const QPoint p = event->position().toPoint();
+        window_->clientDoubleClick(p.x(), p.y());
+    }
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+bool ClientArea::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = window_->scaleTooltipAt(help->pos().x(), help->pos().y());
+        if (text.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), text, this);
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+}  // namespace tesmark

@@ -1,0 +1,73 @@
+// What the operations and the composition ask of the main window.
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+
+#include "platform/qt_surface.h"
+#include "platform/qt_text.h"
+#include "render/rule_body.h"
+#include "ui/client_area.h"
+#include "ui/main_window.h"
+#include "ui/rebar.h"
+#include "ui/slide_bar.h"
+
+namespace tesmark {
+
+namespace {
+
+SlideBar* BarOf(BarId bar, SlideBar* slide, SlideBar* cursor) {
+    return bar == BarId::Slide ? slide : cursor;
+}
+
+}  // namespace
+
+void CMainWindow::setBarThumb(BarId bar, int32_t position) {
+    BarOf(bar, slideBar_, cursorBar_)->setThumb(position);
+}
+
+void CMainWindow::focusBar(BarId bar) {
+    BarOf(bar, slideBar_, cursorBar_)->setFocus(Qt::OtherFocusReason);
+}
+
+bool CMainWindow::barHasFocus(BarId bar) const {
+    return QApplication::focusWidget() == BarOf(bar, slideBar_, cursorBar_);
+}
+
+int32_t CMainWindow::barTrackPosition(BarId bar) const {
+    return BarOf(bar, slideBar_, cursorBar_)->trackPosition();
+}
+
+void CMainWindow::setStatusText(std::string_view text) {
+    statusPart0_->setText(ToQString(text));
+}
+
+void CMainWindow::invalidateRule() {
+    client_->update(ruleRect());
+}
+
+void CMainWindow::composeRuleBody() {
+    ComposeRuleBody(*ruleBody_, state_, *tables_, session_.composed, *this);
+}
+
+void CMainWindow::setClipboardText(std::string_view text) {
+    QGuiApplication::clipboard()->setText(ToQString(text));
+}
+
+bool CMainWindow::shiftDown() const {
+    return QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier);
+}
+
+bool CMainWindow::ctrlDown() const {
+    return QGuiApplication::keyboardModifiers().testFlag(Qt::ControlModifier);
+}
+
+bool CMainWindow::rightButtonDown() const {
+    return QGuiApplication::mouseButtons().testFlag(Qt::RightButton);
+}
+
+void CMainWindow::showToolbarBand(int band, bool show) {
+    if (rebar_) rebar_->showBand(band, show);
+}
+
+}  // namespace tesmark

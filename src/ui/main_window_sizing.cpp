@@ -1,0 +1,125 @@
+// Sizing, position, system colours and the other frame messages of the main
+// window: the width can change between its limits, the height cannot; the
+// window remembers where it stands and follows palette changes.
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMoveEvent>
+#include <QResizeEvent>
+#include <QScreen>
+
+#include "model/positions.h"
+#include "platform/mapped_image.h"
+#include "platform/qt_surface.h"
+#include "ui/client_area.h"
+#include "ui/edit_box.h"
+#include "ui/main_window.h"
+#include "ui/rebar.h"
+#include "ui/slide_bar.h"
+#include "ui/window_geometry.h"
+
+namespace tesmark {
+
+void CMainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!constructed_ || isMinimized()) return;  // minimizing leaves everything as it was
+    const int extra = event->size().width() - geometry::kBaseClientWidth;
+    state_.CxSize = static_cast<int16_t>(extra);
+    client_->resize(geometry::ClientWidth(extra), geometry::kClientHeight);
+    if (session_.redraw.EverPainted != 0) paintRuleNow();
+    layoutForWidth(extra);
+}
+
+void CMainWindow::layoutForWidth(int extra) {
+    const int width = geometry::ClientWidth(extra);
+    const struct {
+        QPushButton* home;
+        SlideBar* bar;
+        int top;
+        int32_t thumb;
+    } rows[] = {
+        {slideHome_, slideBar_, geometry::kSlideRowTop, SlideBarPosition(state_.SlidePos)},
+        {cursorHome_, cursorBar_, geometry::kCursorRowTop, state_.CursorPos},
+    };
+    for (const auto& row : rows) {
+        row.home->setGeometry(geometry::HomeButtonLeft(extra), row.top, geometry::kHomeButtonWidth,
+                              geometry::kBarHeight);
+        row.bar->setGeometry(geometry::kBarLeft, row.top, geometry::BarWidth(extra),
+                             geometry::kBarHeight);
+        row.bar->setThumb(row.thumb);
+    }
+    rebar_->setGeometry(0, 0, width, geometry::kRebarHeight);
+    statusBar_->setGeometry(0, geometry::kClientHeight - geometry::kStatusBarHeight, width,
+                            geometry::kStatusBarHeight);
+}
+
+void CMainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    session_.redraw.PaintedFlag = 0;  // the next move repaints everything
+    rememberPosition();
+}
+
+void CMainWindow::rememberPosition() {
+    if (!constructed_ || isMinimized()) return;  // a minimized window keeps its last place
+    const QRect frame = frameGeometry();
+    state_.Xpos = static_cast<int16_t>(frame.x());
+    state_.Ypos = static_cast<int16_t>(frame.y());
+}
+
+void CMainWindow::placeOnScreen() {
+    QPoint place(state_.Xpos, state_.Ypos);
+    // A saved place on a monitor that is gone would leave the window where
+    // nobody can reach it: its caption must stand on some screen.
+    const QPoint caption = place + QPoint(40, 10);
+    if (QGuiApplication::screenAt(caption) == nullptr) {
+        if (QScreen* primary = QGuiApplication::primaryScreen()) {
+            place = primary->availableGeometry().topLeft() + QPoint(10, 20);
+        }
+    }
+    move(place);
+    state_.Xpos = static_cast<int16_t>(place.x());
+    state_.Ypos = static_cast<int16_t>(place.y());
+}
+
+void CMainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange || !constructed_) return;
+    // The bitmaps carry the system colours: load them anew.
+    loadImages();
+    backBuffer_->setPatternImage(backgroundTile_);
+    ruleBody_->setPatternImage(backgroundTile_);
+    for (SlideBar* bar : {slideBar_, cursorBar_}) {
+        QPalette trough = bar->palette();
+        trough.setBrush(QPalette::Window, QBrush(barTile_));
+        trough.setBrush(QPalette::Base, QBrush(barTile_));
+        bar->setPalette(trough);
+    }
+    QPalette bands = rebar_->palette();
+    bands.setBrush(QPalette::Window, QBrush(backgroundTile_));
+    rebar_->setPalette(bands);
+    const QIcon home(QPixmap::fromImage(LoadMappedBitmap(kHomeButtonBitmap, palette())));
+    slideHome_->setIcon(home);
+    cursorHome_->setIcon(home);
+    reverse_->setIcon(QIcon(QPixmap::fromImage(LoadMappedBitmap(kReverseButtonBitmap, palette()))));
+    // The whole client area is painted again, background included.
+    backBuffer_->setPatternBrush();
+    backBuffer_->setPen(std::nullopt);
+    backBuffer_->rectangle(0, 0, backBuffer_->width() + 1, backBuffer_->height() + 1);
+    session_.redraw.RedrawHint = kRedrawAll;
+    client_->update();
+}
+
+void CMainWindow::toggleAlwaysOnTop() {
+    state_.TopWin = static_cast<int16_t>((state_.TopWin + 1) % 2);
+    setWindowFlag(Qt::WindowStaysOnTopHint, state_.TopWin != 0);
+    show();
+}
+
+void CMainWindow::onMenuClosed() {
+    session_.redraw.PaintedFlag = 0;
+    if (session_.StatusShown != 0) statusPart0_->setText(QStringLiteral(" "));
+    session_.StatusShown = 0;
+    editBox_->commit();
+}
+
+}  // namespace tesmark

@@ -1,0 +1,37 @@
+#pragma once
+// Where the controls of the main window stand, in client coordinates, for
+// an extra client width W (the client width less 625).
+#include <QRect>
+
+namespace tesmark::geometry {
+
+inline constexpr int kBaseClientWidth = 625;
+inline constexpr int kClientHeight = 325;
+inline constexpr int kRebarHeight = 36;
+inline constexpr int kStatusBarHeight = 22;
+inline constexpr int kStatusPart0Width = 480;
+
+constexpr int ClientWidth(int extra) {
+    return kBaseClientWidth + extra;
+}
+
+// The rule area: rows 39 to 208 across the whole width.
+inline QRect RuleRect(int extra) {
+    return QRect(QPoint(0, 39), QPoint(ClientWidth(extra) - 1, 208));
+}
+
+// The bars, their home buttons and the reverse button (left, top, width, height).
+inline constexpr int kBarLeft = 160;
+inline constexpr int kSlideRowTop = 220;
+inline constexpr int kCursorRowTop = 256;
+inline constexpr int kBarHeight = 29;
+constexpr int BarWidth(int extra) {
+    return 370 + extra;
+}
+constexpr int HomeButtonLeft(int extra) {
+    return 545 + extra;
+}
+inline constexpr int kHomeButtonWidth = 60;
+inline const QRect kReverseButton(100, 220, 40, 65);
+
+}  // namespace tesmark::geometry
