@@ -1,13 +1,96 @@
-// Placeholder until the window picture can be drawn without a window.
+// The window picture without a window: the client area erased with the
+// window background, then one full paint of the rule as the main window
+// paints it (views, cursor glass, readout panel with the focus frame, bar
+// labels and end pieces). The controls are not drawn.
 #include "render_window.h"
 
+#include <QGuiApplication>
+#include <QImage>
+#include <QPalette>
+#include <QString>
+#include <memory>
 #include <ostream>
+
+#include "model/composed_record.h"
+#include "model/reading_table.h"
+#include "platform/mapped_image.h"
+#include "platform/qt_surface.h"
+#include "render/compose_hooks.h"
+#include "render/redraw_state.h"
+#include "render/rule_body.h"
+#include "render/window_layout.h"
+#include "render/window_painter.h"
+#include "tables/graduation.h"
+
+// The window background bitmap is compiled into a static library; register
+// it before use. (The macro must stand outside any namespace.)
+static void InitTesmarkResources() {
+    Q_INIT_RESOURCE(tesmark);
+}
 
 namespace tesmark::cli {
 
-int RenderWindowImage(const RuleState&, int, const std::string&, std::ostream& err) {
-    err << "tesmark-cli render: --window is not available yet\n";
-    return 2;
+namespace {
+
+// The widest client area the main window can take (its whole width is at
+// most 2000 pixels). Beyond it the right view would show columns left of the
+// composed rule body, which no window ever shows.
+constexpr int kMaxClientWidth = 2000;
+
+QImage WindowBackgroundTile() {
+    InitTesmarkResources();
+    return LoadMappedBitmap(kWindowBackgroundBitmap, QGuiApplication::palette());
+}
+
+}  // namespace
+
+int RenderWindowImage(const RuleState& given, int width, const std::string& outPath,
+                      std::ostream& err) {
+    if (width < layout::kBaseClientWidth || width > kMaxClientWidth) {
+        err << "tesmark-cli render: the window's client area is " << layout::kBaseClientWidth
+            << " to " << kMaxClientWidth << " pixels wide, not " << width << "\n";
+        return 2;
+    }
+    const int a = width - layout::kBaseClientWidth;
+
+    // The state as the window holds it once it has been sized to this width
+    // and has painted nothing yet.
+    RuleState state = given;
+    state.CxSize = static_cast<int16_t>(a);
+    state.DrawnSlidePos = state.SlidePos;
+    state.DrawnCursorPos = state.CursorPos;
+
+    const auto tables = std::make_unique<GraduationTables>();
+    BuildAllTables(*tables);
+    QtSurface body(kRuleBodyWidth, kRuleBodyHeight);
+    ComposedRecord composed;
+    NoComposeHooks hooks;
+    ComposeRuleBody(body, state, *tables, composed, hooks);
+
+    // The platform erases the client area with the window background before
+    // the first paint (fill conventions: the rectangle reaches one past the
+    // last column and row).
+    QtSurface window(width, layout::kBaseClientHeight);
+    window.setPatternImage(WindowBackgroundTile());
+    window.setPatternBrush();
+    window.setPen(std::nullopt);
+    window.rectangle(0, 0, width + 1, layout::kBaseClientHeight + 1);
+
+    RedrawState redraw;
+    ReadingTable table;
+    PainterMemory painter;
+    PanelMemory panel;
+    const QColor buttonText = QGuiApplication::palette().color(QPalette::ButtonText);
+    PaintWindow(
+        window, body, state, redraw, table, painter, panel, a,
+        Rgb{static_cast<uint8_t>(buttonText.red()), static_cast<uint8_t>(buttonText.green()),
+            static_cast<uint8_t>(buttonText.blue())});
+
+    if (!window.toImage().save(QString::fromStdString(outPath), "PNG")) {
+        err << "tesmark-cli render: cannot write '" << outPath << "'\n";
+        return 2;
+    }
+    return 0;
 }
 
 }  // namespace tesmark::cli
