@@ -89,7 +89,9 @@ QtSurface::QtSurface(int width, int height, Rgb background)
     : image_(width, height, QImage::Format_RGB32),
       patternTile_(PlainTile()),
       normalFont_(MakeFont(12, false)),
-      boldFont_(MakeFont(13, true)) {
+      boldFont_(MakeFont(13, true)),
+      normalMetrics_(normalFont_, &image_),
+      boldMetrics_(boldFont_, &image_) {
     image_.fill(ToQColor(background));
     painter_.begin(&image_);
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -180,7 +182,9 @@ void QtSurface::rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void QtSurface::setFont(FontId font) {
-    painter_.setFont(font == FontId::Bold ? boldFont_ : normalFont_);
+    const bool bold = font == FontId::Bold;
+    painter_.setFont(bold ? boldFont_ : normalFont_);
+    metrics_ = bold ? &boldMetrics_ : &normalMetrics_;
 }
 
 void QtSurface::setTextColour(Rgb colour) {
@@ -197,7 +201,7 @@ void QtSurface::setTextAlign(TextAlign align) {
 
 void QtSurface::drawText(int x, int y, std::string_view text) {
     const QString string = ToQString(text);
-    const QFontMetrics metrics(painter_.font(), &image_);
+    const QFontMetrics& metrics = *metrics_;
     const int advance = metrics.horizontalAdvance(string);
     const int ascent = metrics.ascent();
     int left = x;

@@ -4,6 +4,7 @@
 // convention names (see render/surface.h). It serves as the rule body and as
 // the window's back buffer; fonts need a QGuiApplication.
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <optional>
@@ -66,6 +67,10 @@ class QtSurface final : public Surface {
     QImage patternTile_;
     QFont normalFont_;
     QFont boldFont_;
+    // Measured once per font: every number of the rule is placed from them.
+    QFontMetrics normalMetrics_;
+    QFontMetrics boldMetrics_;
+    const QFontMetrics* metrics_ = &normalMetrics_;
     Rgb textColour_ = kBlack;
     std::optional<Rgb> textBackground_;
     TextAlign align_ = TextAlign::BaselineCentre;
