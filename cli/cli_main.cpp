@@ -10,13 +10,13 @@ namespace tesmark::cli {
 // (declare the command's run function here and add a row below)
 int RunTables(const Args& args, std::ostream& out, std::ostream& err);
 int RunReadings(const Args& args, std::ostream& out, std::ostream& err);
-int RunRender(const Args& args, std::ostream& out, std::ostream& err);
+int RunSet(const Args& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
 const Command kCommands[] = {
     {"readings", "print the 22 reading slots of a rule state", RunReadings},
-    {"render", "write the rule body or the window as a PNG", RunRender},
+    {"set", "set a value on the rule and print the readings", RunSet},
     {"tables", "print graduation tables as CSV or JSON", RunTables},
     {"help", "show this help", nullptr},
 };

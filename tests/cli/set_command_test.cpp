@@ -1,0 +1,147 @@
+// tesmark-cli set: a value set on the rule as a paste sets it, the readings
+// that result, refusals and option errors.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli_main.h"
+
+namespace tesmark::cli {
+namespace {
+
+struct Result {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Result RunCli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int code = Run(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(SetCommand, SetsDOnTheCursorAndReportsThePosition) {
+    Result r =
+        RunCli({"set", "--json", "--face", "front", "--focus", "14", "--target", "cursor", "2"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, "\"CursorPos\": 1896489")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "\"result\": 1896489"));
+    EXPECT_TRUE(Contains(r.out, "\"message\": \"Moved CURSOR.\""));
+    EXPECT_TRUE(Contains(r.out, "\"text\": \"2.00000\""));
+}
+
+TEST(SetCommand, ReadsTheLeadingNumberOfTheTextAsAPasteDoes) {
+    Result r = RunCli({"set", "--json", "--face", "front", "--focus", "14", "--target", "cursor",
+                       "--", "-2 apples"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, "\"result\": 1896489"));
+    // Cut to its first 20 characters the exponent is lost: L = 0.25, not 2.5.
+    r = RunCli({"set", "--json", "--face", "front", "--focus", "16", "--target", "cursor",
+                "0.250000000000000000e1"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, "\"result\": 1575000")) << r.out;
+}
+
+TEST(SetCommand, LogLogMoveSwitchesPairAndFocusInJapanese) {
+    Result r = RunCli({"set", "--json", "--lang", "ja", "--face", "back", "--ll", "0", "--focus",
+                       "16", "--target", "cursor", "0.5"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, "\"result\": 5297200"));
+    EXPECT_TRUE(Contains(r.out, "\"NumFoucs\": 8"));
+    EXPECT_TRUE(Contains(r.out, "\"ScaleLL\": 1"));
+    EXPECT_TRUE(Contains(r.out, "\"message\": \"カーソル を移動しました。\""));
+}
+
+TEST(SetCommand, SlideTargetKeepsTheCursor) {
+    Result r = RunCli({"set", "--json", "--face", "front", "--focus", "13", "--cursor", "1000000",
+                       "--target", "slide", "2"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, "\"CursorPos\": 1000000"));
+    EXPECT_TRUE(Contains(r.out, "\"message\": \"Moved SLIDE.\""));
+}
+
+struct RefusalCase {
+    const char* name;
+    std::vector<std::string> args;
+    const char* message;
+};
+
+class SetRefusal : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(SetRefusal, PrintsTheUnchangedStateAndExitsWithOne) {
+    std::vector<std::string> args = {"set", "--json", "--slide", "3000000", "--cursor", "2000000"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    Result r = RunCli(args);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(Contains(r.out, "\"result\": -1"));
+    EXPECT_TRUE(Contains(r.out, std::string("\"message\": \"") + GetParam().message + "\""))
+        << r.out;
+    EXPECT_TRUE(Contains(r.out, "\"SlidePos\": 3000000"));
+    EXPECT_TRUE(Contains(r.out, "\"CursorPos\": 2000000"));
+    EXPECT_TRUE(Contains(r.err, GetParam().message));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SetRefusal,
+    ::testing::Values(
+        RefusalCase{
+            "TextWithoutANumber", {"--focus", "14", "--target", "cursor", "abc"}, "DOMAIN error."},
+        RefusalCase{"NaN", {"--focus", "14", "--target", "cursor", "nan"}, "DOMAIN error."},
+        RefusalCase{"Infinity", {"--focus", "14", "--target", "cursor", "inf"}, "DOMAIN error."},
+        RefusalCase{
+            "BeyondDouble", {"--focus", "14", "--target", "slide", "1e999"}, "DOMAIN error."},
+        RefusalCase{"LogLogOverflow",
+                    {"--face", "back", "--focus", "16", "--target", "cursor", "300000"},
+                    "Slide Rule overflow error."},
+        RefusalCase{"CannotMove",
+                    {"--face", "front", "--st", "0", "--focus", "11", "--target", "cursor",
+                     "--lang", "ja", "0.3"},
+                    "カーソル を移動できません。"}),
+    [](const ::testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+
+TEST(SetCommand, TableOutputStartsWithResultAndMessage) {
+    Result r = RunCli({"set", "--face", "front", "--focus", "14", "--target", "cursor", "2"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("result: 1896489\nmessage: Moved CURSOR.\n", 0), 0u) << r.out;
+}
+
+struct UsageCase {
+    const char* name;
+    std::vector<std::string> args;
+};
+
+class SetUsage : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(SetUsage, IsRefusedWithExitCodeTwo) {
+    Result r = RunCli(GetParam().args);
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_FALSE(r.err.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, SetUsage,
+    ::testing::Values(UsageCase{"NoTarget", {"set", "2"}},
+                      UsageCase{"BadTarget", {"set", "--target", "hairline", "2"}},
+                      UsageCase{"NoValue", {"set", "--target", "cursor"}},
+                      UsageCase{"TwoValues", {"set", "--target", "cursor", "2", "3"}},
+                      UsageCase{"BadLanguage", {"set", "--target", "cursor", "--lang", "de", "2"}},
+                      UsageCase{"UnknownOption", {"set", "--target", "cursor", "--fast", "2"}},
+                      UsageCase{"BadFocus", {"set", "--target", "cursor", "--focus", "23", "2"}}),
+    [](const ::testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
+
+TEST(SetCommand, HelpExplainsTheCommand) {
+    Result r = RunCli({"set", "--help"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(Contains(r.out, "usage: tesmark-cli set"));
+}
+
+}  // namespace
+}  // namespace tesmark::cli
