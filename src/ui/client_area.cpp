@@ -35,7 +35,8 @@ void ClientArea::mouseDoubleClickEvent(QMouseEvent* event) {
         const QPoint p = event->position().toPoint();
         window_->clientDoubleClick(p.x(), p.y());
     }
-    QWidget::mouseDoubleClickEvent(event);
+    // Not the base class: it would run the press handler a second time.
+    event->accept();
 }
 
 bool ClientArea::event(QEvent* event) {

@@ -50,8 +50,12 @@ void CMainWindow::paintClient(QPainter& painter, const QRect& region) {
     if (touchesRule || session_.redraw.EverPainted == 0 ||
         backBuffer_->width() != geometry::ClientWidth(extra)) {
         if (backBuffer_->width() != geometry::ClientWidth(extra)) paintRuleNow();
+        const bool firstPaint = session_.redraw.EverPainted == 0;
         slideBar_->show();
         cursorBar_->show();
+        // The cursor bar takes the keyboard focus once it can: it is hidden
+        // until this first paint.
+        if (firstPaint) cursorBar_->setFocus(Qt::OtherFocusReason);
         PaintWindow(*backBuffer_, *ruleBody_, state_, session_.redraw, session_.readings, painter_,
                     panel_, extra, ToRgb(palette().color(QPalette::ButtonText)));
     }

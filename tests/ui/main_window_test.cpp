@@ -1,0 +1,327 @@
+// The main window, headless: its construction from RuleState, the geometry
+// for several widths, sizing and position, the three views and the readout
+// panel as painted, and the keys, bars and mouse wired to the operations.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QTest>
+
+#include "model/reading_table.h"
+#include "platform/qt_surface.h"
+#include "ui/client_area.h"
+#include "ui/edit_box.h"
+#include "ui/main_window.h"
+#include "ui/rebar.h"
+#include "ui/slide_bar.h"
+#include "ui/window_geometry.h"
+
+namespace tesmark {
+namespace {
+
+class MainWindowTest : public testing::Test {
+  protected:
+    void open(const RuleState& initial = RuleState::Defaults()) {
+        state = initial;
+        window = std::make_unique<CMainWindow>(state);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        settle();
+    }
+    void settle() {
+        QApplication::processEvents();
+        window->clientArea()->repaint();
+        QApplication::processEvents();
+    }
+    Rgb pixel(int x, int y) const { return window->backBuffer().pixel(x, y); }
+
+    RuleState state;
+    std::unique_ptr<CMainWindow> window;
+};
+
+TEST_F(MainWindowTest, BuildsItsControlsFromTheState) {
+    RuleState initial = RuleState::Defaults();
+    initial.Language = 1;
+    initial.SlideRev = 1;
+    open(initial);
+    EXPECT_EQ(window->clientArea()->width(), 880);
+    EXPECT_EQ(window->clientArea()->height(), 325);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tesmark - 両面型デジタル計算尺"));
+    // Japanese toolbars carry the small command ids.
+    EXPECT_EQ(window->toolbar(0)->commandIds(), (QList<int>{116, 117, 811, 812}));
+    EXPECT_EQ(window->toolbar(3)->commandIds(), (QList<int>{135, 131, 132, 133}));
+    // The back face shows band 1, not band 0.
+    EXPECT_FALSE(window->rebar()->bandShown(0));
+    EXPECT_TRUE(window->rebar()->bandShown(1));
+    // The bars have the 32-bit range and show their positions.
+    EXPECT_EQ(window->slideBar()->minimum(), -300000);
+    EXPECT_EQ(window->slideBar()->maximum(), 6600000);
+    EXPECT_EQ(window->slideBar()->value(), 3150000);
+    EXPECT_EQ(window->cursorBar()->value(), 3150000);
+    // The edit box: constants, then history, newest selected.
+    EXPECT_EQ(window->editBox()->count(), 24);
+    EXPECT_EQ(window->editBox()->currentIndex(), 8);
+    EXPECT_EQ(window->editBox()->currentText(), QStringLiteral("1.00000"));
+    EXPECT_EQ(window->editBox()->lineEdit()->maxLength(), 30);
+    EXPECT_EQ(window->session().undo.kind, -1);
+}
+
+TEST_F(MainWindowTest, EnglishToolbarsAndTitle) {
+    open();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tesmark for Windows"));
+    EXPECT_EQ(window->toolbar(0)->commandIds(), (QList<int>{32811, 32812, 32813, 32814}));
+    EXPECT_TRUE(window->rebar()->bandShown(0));
+    EXPECT_FALSE(window->rebar()->bandShown(1));
+}
+
+TEST_F(MainWindowTest, TopWinStartsTopMostAndCommandToggles) {
+    RuleState initial = RuleState::Defaults();
+    initial.TopWin = 1;
+    open(initial);
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    window->runCommand(kCmdAlwaysOnTop);
+    EXPECT_EQ(state.TopWin, 0);
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST(WindowGeometry, ControlsFollowTheExtraWidth) {
+    struct Case {
+        int extra;
+        int barWidth;
+        int homeLeft;
+    };
+    for (const Case& c : {Case{0, 370, 545}, Case{255, 625, 800}, Case{1000, 1370, 1545}}) {
+        SCOPED_TRACE(c.extra);
+        EXPECT_EQ(geometry::BarWidth(c.extra), c.barWidth);
+        EXPECT_EQ(geometry::HomeButtonLeft(c.extra), c.homeLeft);
+        EXPECT_EQ(geometry::RuleRect(c.extra), QRect(0, 39, 625 + c.extra, 170));
+    }
+}
+
+TEST_F(MainWindowTest, WideningMovesButtonsAndLengthensBars) {
+    open();
+    EXPECT_EQ(window->slideBar()->geometry(), QRect(160, 220, 625, 29));
+    EXPECT_EQ(window->button(kSlideHomeButtonId)->geometry(), QRect(800, 220, 60, 29));
+    EXPECT_EQ(window->button(kCursorHomeButtonId)->geometry(), QRect(800, 256, 60, 29));
+    EXPECT_EQ(window->button(kReverseButtonId)->geometry(), QRect(100, 220, 40, 65));
+    window->resize(980, window->height());
+    settle();
+    EXPECT_EQ(state.CxSize, 355);
+    EXPECT_EQ(window->cursorBar()->geometry(), QRect(160, 256, 725, 29));
+    EXPECT_EQ(window->button(kCursorHomeButtonId)->geometry(), QRect(900, 256, 60, 29));
+    EXPECT_EQ(window->backBuffer().width(), 980);
+    // The hairline follows half the added width.
+    EXPECT_EQ(pixel(345 + 177, 100), kRed);
+}
+
+TEST_F(MainWindowTest, WidthStaysWithinItsLimitsAndHeightIsFixed) {
+    open();
+    window->resize(400, 900);
+    QApplication::processEvents();
+    EXPECT_EQ(window->width(), kMinWindowWidth);
+    EXPECT_EQ(window->clientArea()->height(), 325);
+    window->resize(5000, 100);
+    QApplication::processEvents();
+    EXPECT_EQ(window->width(), kMaxWindowWidth);
+    EXPECT_EQ(window->clientArea()->height(), 325);
+}
+
+TEST_F(MainWindowTest, MovingRemembersThePlaceAndAsksForAFullRepaint) {
+    open();
+    window->move(120, 140);
+    QApplication::processEvents();
+    EXPECT_EQ(state.Xpos, window->frameGeometry().x());
+    EXPECT_EQ(state.Ypos, window->frameGeometry().y());
+    EXPECT_EQ(window->session().redraw.PaintedFlag, 0);
+}
+
+TEST_F(MainWindowTest, APlaceOnNoScreenIsBroughtOntoThePrimaryScreen) {
+    RuleState initial = RuleState::Defaults();
+    initial.Xpos = -20000;
+    initial.Ypos = 30000;
+    open(initial);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(QPoint(state.Xpos + 40, state.Ypos + 10)))
+        << state.Xpos << "," << state.Ypos;
+}
+
+TEST_F(MainWindowTest, FirstPaintShowsTheBarsTheHairlineAndTheReadouts) {
+    open();
+    EXPECT_TRUE(window->slideBar()->isVisible());
+    EXPECT_TRUE(window->cursorBar()->isVisible());
+    EXPECT_EQ(window->session().redraw.EverPainted, 1);
+    const int b = 127;
+    EXPECT_EQ(pixel(345 + b, 100), kRed);       // the hairline
+    EXPECT_EQ(pixel(276 + b, 120), kGrey);      // the glass's separator lines
+    EXPECT_EQ(pixel(0, 120), kBlack);           // the rule's outline
+    EXPECT_EQ(pixel(230 + b, 42), kLightGrey);  // the cursor's readout box
+    // The readings were refreshed by the paint.
+    EXPECT_NEAR(window->session().readings[14], 3.16227766, 1e-8);
+    // The focus frame of slot 14: columns 220 + b .. 275 + b, rows 159 .. 173.
+    EXPECT_EQ(pixel(220 + b, 165), kStockBlack);
+    EXPECT_EQ(pixel(275 + b, 165), kStockBlack);
+}
+
+TEST_F(MainWindowTest, CursorBarKeysMoveTheCursorThroughTheHandler) {
+    open();
+    RuleState& s = state;
+    s.NumberVariable = 0;  // position mode: one unit a step
+    QTest::keyClick(window->cursorBar(), Qt::Key_Right);
+    EXPECT_EQ(s.CursorPos, 3150001);
+    EXPECT_EQ(window->cursorBar()->value(), 3150001);
+    QTest::keyClick(window->cursorBar(), Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(s.CursorPos, 3150000);  // Ctrl reverses the step
+    QTest::keyClick(window->cursorBar(), Qt::Key_End);
+    EXPECT_EQ(s.CursorPos, 6300000);
+    QTest::keyClick(window->cursorBar(), Qt::Key_End);
+    EXPECT_EQ(s.CursorPos, 0);
+    QTest::keyClick(window->cursorBar(), Qt::Key_Home);
+    EXPECT_EQ(s.CursorPos, 3150000);
+}
+
+TEST_F(MainWindowTest, ValueStepsUseTheFocusReading) {
+    open();
+    // Number lock on, focus D under the cursor: one step adds 0.00001 to D.
+    QTest::keyClick(window->cursorBar(), Qt::Key_Right);
+    settle();
+    EXPECT_NEAR(window->session().readings[14], 3.1622776601683795 + 0.00001, 1e-6);
+}
+
+TEST_F(MainWindowTest, SlideBarRunsMirrored) {
+    open();
+    state.NumberVariable = 0;
+    QTest::keyClick(window->slideBar(), Qt::Key_Right);
+    EXPECT_EQ(state.SlidePos, 3149999);
+    EXPECT_EQ(window->slideBar()->value(), 3150001);
+}
+
+TEST_F(MainWindowTest, LetterKeysWinOverTheEditField) {
+    open();
+    window->editBox()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S);
+    EXPECT_EQ(QApplication::focusWidget(), window->slideBar());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C);
+    EXPECT_EQ(QApplication::focusWidget(), window->cursorBar());
+}
+
+TEST_F(MainWindowTest, CentringRecordsUndoAndUndoToggles) {
+    open();
+    state.CursorPos = 1000000;
+    window->setBarThumb(BarId::Cursor, 1000000);
+    QTest::keyClick(window->cursorBar(), Qt::Key_C, Qt::ShiftModifier);
+    EXPECT_EQ(state.CursorPos, 3150000);
+    QTest::keyClick(window->cursorBar(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(state.CursorPos, 1000000);
+    EXPECT_EQ(window->cursorBar()->value(), 1000000);
+    QTest::keyClick(window->cursorBar(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(state.CursorPos, 3150000);
+}
+
+TEST_F(MainWindowTest, UndoIsNotCarriedOutBeforeAnythingWasRecorded) {
+    open();
+    state.CursorPos = 1234;
+    window->runCommand(631);
+    EXPECT_EQ(state.CursorPos, 1234);
+}
+
+TEST_F(MainWindowTest, HomeButtonsCentre) {
+    open();
+    state.SlidePos = 1000;
+    QTest::mouseClick(window->button(kSlideHomeButtonId), Qt::LeftButton);
+    EXPECT_EQ(state.SlidePos, 3150000);
+    EXPECT_EQ(window->session().undo.kind, 0);
+    EXPECT_EQ(window->session().undo.savedSlidePos, 1000);
+}
+
+TEST_F(MainWindowTest, ClickingAReadingBoxSetsTheFocusAndDoubleClickCopies) {
+    open();
+    // The cursor column's D box with CxSize = 255: 345 < x < 404, 159 < y <= 175.
+    QTest::mouseClick(window->clientArea(), Qt::LeftButton, {}, QPoint(370, 150));
+    EXPECT_EQ(state.NumFoucs, 13);
+    // A double click: the first click selects, the second copies.
+    QTest::mouseClick(window->clientArea(), Qt::LeftButton, {}, QPoint(370, 170));
+    QTest::mouseDClick(window->clientArea(), Qt::LeftButton, {}, QPoint(370, 170));
+    EXPECT_EQ(state.NumFoucs, 14);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("3.16228"));
+    EXPECT_FALSE(window->statusText().trimmed().isEmpty());
+    // The next click clears the message.
+    QTest::mouseClick(window->clientArea(), Qt::LeftButton, {}, QPoint(370, 170));
+    EXPECT_EQ(window->statusText(), QStringLiteral(" "));
+}
+
+TEST_F(MainWindowTest, ShiftDoubleClickOnCursorLabelShowsThePositions) {
+    open();
+    QTest::mouseDClick(window->clientArea(), Qt::LeftButton, Qt::ShiftModifier, QPoint(30, 270));
+    EXPECT_EQ(window->statusText(),
+              QStringLiteral("Slide Position=3150000, Cursor Position=3150000,"));
+}
+
+TEST_F(MainWindowTest, TabWalksTheFocusReading) {
+    open();
+    QTest::keyClick(window->cursorBar(), Qt::Key_Tab);
+    EXPECT_EQ(state.NumFoucs, 15);
+    QTest::keyClick(window->cursorBar(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(state.NumFoucs, 14);
+    EXPECT_EQ(QApplication::focusWidget(), window->cursorBar());
+}
+
+TEST_F(MainWindowTest, ClosingAMenuCommitsANumericEditText) {
+    open();
+    window->editBox()->setEditText(QStringLiteral("0.5"));
+    QMenu menu(window.get());
+    menu.addAction(QStringLiteral("item"));
+    menu.popup(QPoint(10, 10));
+    QApplication::processEvents();
+    menu.hide();
+    QApplication::processEvents();
+    EXPECT_EQ(window->editBox()->itemText(8), QStringLiteral("0.5"));
+    EXPECT_EQ(state.editHistory[0], "0.5");
+    EXPECT_EQ(state.editHistory[1], "1.00000");
+    EXPECT_EQ(window->session().redraw.PaintedFlag, 0);
+
+    window->editBox()->setEditText(QStringLiteral("abc"));
+    menu.popup(QPoint(10, 10));
+    QApplication::processEvents();
+    menu.hide();
+    QApplication::processEvents();
+    EXPECT_EQ(window->editBox()->count(), 25);  // a text beginning with a letter is not committed
+}
+
+TEST_F(MainWindowTest, CommittingAPrefixSelectsTheExistingEntry) {
+    open();
+    window->editBox()->setEditText(QStringLiteral("3.14"));
+    window->editBox()->commit();
+    EXPECT_EQ(window->editBox()->currentIndex(), 1);
+    EXPECT_EQ(window->editBox()->count(), 24);
+}
+
+TEST_F(MainWindowTest, ScaleNameTooltipsFollowTheFace) {
+    RuleState initial = RuleState::Defaults();
+    initial.ScaleST = 1;
+    initial.SinNum = 1;
+    open(initial);
+    EXPECT_EQ(window->scaleTooltipAt(10, 130), QStringLiteral("S0=acos(nD/100)"));
+    EXPECT_EQ(window->scaleTooltipAt(10, 45), QStringLiteral("Hello. I'm Slide Rule."));
+    EXPECT_TRUE(window->scaleTooltipAt(200, 130).isEmpty());
+}
+
+TEST_F(MainWindowTest, PaletteChangeRecolorsTheImages) {
+    open();
+    QPalette changed = window->palette();
+    changed.setColor(QPalette::Button, QColor(10, 200, 30));
+    window->setPalette(changed);
+    settle();
+    // The background pattern is mostly button face: its new colour shows
+    // above the rule, where the window paints the pattern.
+    bool found = false;
+    for (int x = 100; x < 148 && !found; ++x) found = pixel(x, 214) == Rgb{10, 200, 30};
+    EXPECT_TRUE(found);
+}
+
+}  // namespace
+}  // namespace tesmark
