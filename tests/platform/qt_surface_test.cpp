@@ -9,9 +9,14 @@
 #include <QImage>
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
+#include "model/composed_record.h"
+#include "model/rule_state.h"
+#include "render/compose_hooks.h"
 #include "render/gauge_glyphs.h"
+#include "render/rule_body.h"
 #include "render/scale_strip.h"
 #include "support/recording_surface.h"
 #include "tables/graduation.h"
@@ -325,6 +330,82 @@ TEST_F(QtSurfaceTest, BoldBrandFontIsLargerThanTheScaleFont) {
     EXPECT_GT(boldBlack, normalBlack);
     EXPECT_GT(boldRight + 1, normalWidth);
 }
+
+// ---------------------------------------------------------------------------
+// Composition on the real surface: a recomposition after an option change
+// leaves exactly the pixels of a fresh composition of the new state, and the
+// parts it does not redraw keep theirs.
+
+const GraduationTables& BuiltTables() {
+    static const std::unique_ptr<GraduationTables> tables = [] {
+        auto built = std::make_unique<GraduationTables>();
+        BuildAllTables(*built);
+        return built;
+    }();
+    return *tables;
+}
+
+RuleState StateOf(int16_t face, int16_t st, int16_t pi, int16_t ll) {
+    RuleState state = RuleState::Defaults();
+    state.SlideRev = face;
+    state.ScaleST = st;
+    state.ScalePI = pi;
+    state.ScaleLL = ll;
+    return state;
+}
+
+struct RecomposeCase {
+    const char* name;
+    RuleState before;
+    RuleState after;
+    bool upperKept;
+    bool slideKept;
+    bool lowerKept;
+};
+
+class QtSurfaceRecompose : public ::testing::TestWithParam<RecomposeCase> {};
+
+QImage Rows(const QImage& image, int top, int bottom) {
+    return image.copy(0, top, image.width(), bottom - top);
+}
+
+TEST_P(QtSurfaceRecompose, LeavesThePixelsOfAFreshComposition) {
+    const RecomposeCase& c = GetParam();
+    NoComposeHooks hooks;
+
+    QtSurface body(kRuleBodyWidth, kRuleBodyHeight);
+    ComposedRecord last;
+    ComposeRuleBody(body, c.before, BuiltTables(), last, hooks);
+    const QImage before = body.toImage();
+    ComposeRuleBody(body, c.after, BuiltTables(), last, hooks);
+
+    QtSurface fresh(kRuleBodyWidth, kRuleBodyHeight);
+    ComposedRecord freshLast;
+    ComposeRuleBody(fresh, c.after, BuiltTables(), freshLast, hooks);
+
+    EXPECT_TRUE(body.image() == fresh.image());
+    // Rows 0..50 belong to the upper stator alone, 52..117 to the slide,
+    // 119..169 to the lower stator.
+    if (c.upperKept) {
+        EXPECT_TRUE(Rows(before, 0, 51) == Rows(body.image(), 0, 51));
+    }
+    if (c.slideKept) {
+        EXPECT_TRUE(Rows(before, 52, 118) == Rows(body.image(), 52, 118));
+    }
+    if (c.lowerKept) {
+        EXPECT_TRUE(Rows(before, 119, 170) == Rows(body.image(), 119, 170));
+    }
+    EXPECT_FALSE(before == body.image());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, QtSurfaceRecompose,
+    ::testing::Values(
+        RecomposeCase{"front_st", StateOf(0, 0, 1, 2), StateOf(0, 1, 1, 2), true, false, true},
+        RecomposeCase{"back_pi", StateOf(1, 0, 1, 2), StateOf(1, 0, 0, 2), false, false, true},
+        RecomposeCase{"back_ll", StateOf(1, 0, 1, 2), StateOf(1, 0, 1, 0), false, true, false},
+        RecomposeCase{"face", StateOf(0, 0, 1, 2), StateOf(1, 0, 1, 2), false, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tesmark
