@@ -69,11 +69,16 @@ SlideBar::SlideBar(BarId id, QWidget* parent) : QScrollBar(Qt::Horizontal, paren
 }
 
 void SlideBar::setThumb(int32_t position) {
+    // Setting the position makes the slider report a move of its own; that
+    // is not the user's, so it must not reach the handler.
     thumb_ = position;
+    settingThumb_ = true;
     setSliderPosition(position);
+    settingThumb_ = false;
 }
 
 void SlideBar::onAction(int action) {
+    if (settingThumb_) return;
     // The slider has already moved to where it would go by itself; note that
     // as the drag position, put the thumb back and let the handler decide.
     track_ = sliderPosition();

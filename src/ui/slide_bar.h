@@ -37,6 +37,7 @@ class SlideBar : public QScrollBar {
     BarId id_;
     int32_t thumb_ = 0;
     int32_t track_ = 0;
+    bool settingThumb_ = false;
 };
 
 }  // namespace tesmark

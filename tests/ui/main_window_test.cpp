@@ -184,6 +184,28 @@ TEST_F(MainWindowTest, CursorBarKeysMoveTheCursorThroughTheHandler) {
     EXPECT_EQ(s.CursorPos, 3150000);
 }
 
+TEST_F(MainWindowTest, SettingAThumbIsNotAMoveOfTheUser) {
+    open();
+    window->setBarThumb(BarId::Cursor, 5000000);
+    window->setBarThumb(BarId::Slide, 100);
+    EXPECT_EQ(state.CursorPos, 3150000);
+    EXPECT_EQ(state.SlidePos, 3150000);
+    EXPECT_EQ(window->session().redraw.RedrawHint, kRedrawAll);
+    EXPECT_EQ(window->cursorBar()->value(), 5000000);
+}
+
+TEST_F(MainWindowTest, DraggingTheThumbMovesByTheTrackPosition) {
+    open();
+    // A drag proposes a position; the handler takes it as the track position
+    // and keeps the thumb there even beyond the range moves keep.
+    window->cursorBar()->setSliderDown(true);
+    window->cursorBar()->triggerAction(QAbstractSlider::SliderMove);
+    window->cursorBar()->setSliderPosition(-200000);
+    EXPECT_EQ(state.CursorPos, -90000);
+    EXPECT_EQ(window->cursorBar()->value(), -200000);
+    window->cursorBar()->setSliderDown(false);
+}
+
 TEST_F(MainWindowTest, ValueStepsUseTheFocusReading) {
     open();
     // Number lock on, focus D under the cursor: one step adds 0.00001 to D.
