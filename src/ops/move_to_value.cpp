@@ -1,5 +1,6 @@
 #include "ops/move_to_value.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <initializer_list>
@@ -112,6 +113,7 @@ struct Work {
     bool takeLog = true;    // L
     bool normalise = true;  // N
     Refusal refusal = Refusal::None;
+    int logLogScale = -1;  // k of the LLk or LL/k row taken, -1 for none
 };
 
 void TransformFront(Work& work, int s, const RuleState& state) {
@@ -162,7 +164,9 @@ void TransformLogLog(Work& work, RuleState& state) {
     if (v >= 2.71828) n = 2;
     if (v <= 1.01005) n = 0;
     state.ScaleLL = static_cast<int16_t>(n);
-    work.slot = MoveSlot(TakesUpperRow(n, v) ? kToUpperRow : kToLowerRow, work.slot);
+    const bool upper = TakesUpperRow(n, v);
+    work.slot = MoveSlot(upper ? kToUpperRow : kToLowerRow, work.slot);
+    if (n >= 0 && n <= 2) work.logLogScale = upper ? n + 1 : n;
     if (v > 255752.0 || v < 1.0008034) work.refusal = Refusal::Overflow;
     v = std::log(v);
     work.normalise = false;
@@ -189,6 +193,19 @@ void TransformBack(Work& work, int s, RuleState& state) {
 // composed with, or the entry value while nothing has been composed yet.
 int16_t ComposedOr(int16_t composed, int16_t atEntry) {
     return composed >= 0 ? composed : atEntry;
+}
+
+// Under the cursor a log-log row spans one decade of exponents: LLk shows
+// e^(10^(c + k - 3)) for c from 0 to 1. A value beyond the row's ends would
+// wrap to the other end of the cursor's travel and read as a quite different
+// number, so it is refused; one that misses an end by less than a pixel (the
+// row thresholds are rounded) is put on that end.
+bool FitCursorIntoLogLogRow(int64_t& p, int k) {
+    const int64_t rowStart = (k - 3) * kDecade;
+    const int64_t rowEnd = rowStart + kDecade;
+    if (p < rowStart - UnitsPerPixel || p > rowEnd + UnitsPerPixel) return false;
+    p = std::clamp(p, rowStart, rowEnd);
+    return true;
 }
 
 // The S/T range switch of the front face's slots 11 and 12. Returns false
@@ -282,6 +299,9 @@ int32_t MoveToValue(RuleSession& session, WindowPort& port, double v, MoveTarget
     int64_t p = static_cast<int32_t>(scaled);
 
     const bool slide = target == MoveTarget::Slide;
+    if (!slide && work.logLogScale >= 0 && !FitCursorIntoLogLogRow(p, work.logLogScale)) {
+        return refuseFor(Refusal::Overflow);
+    }
     if ((!slide && (s == 11 || s == 12)) || (slide && (s == 10 || s == 13))) p = kDecade - p;
     if (front && slide && (s == 6 || s == 16 || s == 22)) p = kDecade - p;
 

@@ -263,6 +263,36 @@ TEST_F(MoveToValueTest, RefusalRestoresTheComposedOptionsAfterATentativeSwitch) 
     EXPECT_EQ(state.NumFoucs, 16);
 }
 
+TEST_F(MoveToValueTest, CursorRefusesLogLogValuesBeyondTheEndsOfTheRow) {
+    state.SlideRev = 1;
+    // 1.0009 lies below LL0's start (e^0.001), 30,000 beyond LL3's end (e^10):
+    // the cursor cannot stand there, and wrapping would show another number.
+    for (double v : {1.0009, 30000.0, 1.0 / 1.0009, 1.0 / 30000.0}) {
+        SCOPED_TRACE(v);
+        state.ScaleLL = 2;
+        state.NumFoucs = 16;
+        HeadlessWindowPort::RecordComposition(session);
+        EXPECT_EQ(MoveToValue(session, port, v, MoveTarget::Cursor, true), kMoveRefused);
+        EXPECT_EQ(port.lastStatus(), "Slide Rule overflow error.");
+        EXPECT_EQ(state.CursorPos, HomePos);
+        EXPECT_EQ(state.ScaleLL, 2);
+        EXPECT_EQ(state.NumFoucs, 16);
+    }
+}
+
+TEST_F(MoveToValueTest, CursorPutsAValueJustOutsideALogLogRowOnItsEnd) {
+    // 1.01005 takes the LL1 row of pair 0, which starts at e^0.01 = 1.0100502.
+    state.SlideRev = 1;
+    state.ScaleLL = 0;
+    state.NumFoucs = 16;
+    HeadlessWindowPort::RecordComposition(session);
+    EXPECT_EQ(MoveToValue(session, port, 1.01005, MoveTarget::Cursor, true), 0);
+    EXPECT_EQ(state.NumFoucs, 15);
+    ReadingTable table;
+    RefreshAllReadings(state, table);
+    EXPECT_NEAR(table[15], 1.01005, 1e-6);
+}
+
 TEST_F(MoveToValueTest, FocusOutsideTheSlotsIsRefused) {
     state.NumFoucs = 40;
     EXPECT_EQ(MoveToValue(session, port, 2.0, MoveTarget::Cursor, true), kMoveRefused);
