@@ -11,12 +11,14 @@ namespace tesmark::cli {
 int RunTables(const Args& args, std::ostream& out, std::ostream& err);
 int RunReadings(const Args& args, std::ostream& out, std::ostream& err);
 int RunSet(const Args& args, std::ostream& out, std::ostream& err);
+int RunRender(const Args& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
 const Command kCommands[] = {
     {"readings", "print the 22 reading slots of a rule state", RunReadings},
     {"set", "set a value on the rule and print the readings", RunSet},
+    {"render", "write the rule body or the window as a PNG", RunRender},
     {"tables", "print graduation tables as CSV or JSON", RunTables},
     {"help", "show this help", nullptr},
 };
