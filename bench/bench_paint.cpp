@@ -51,7 +51,8 @@ struct PaintedWindow {
     }
 
     void paint() {
-        PaintWindow(buffer, body, state, redraw, table, painter, panel, kExtraWidth, kBlack);
+        PaintWindow(buffer, body, state, redraw, table, painter, panel, kExtraWidth, kBlack,
+                    /*labelsExposed=*/false);  // a move invalidates only the rule area
     }
 };
 

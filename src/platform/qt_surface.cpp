@@ -91,8 +91,15 @@ QtSurface::QtSurface(int width, int height, Rgb background)
       normalFont_(MakeFont(12, false)),
       boldFont_(MakeFont(13, true)),
       normalMetrics_(normalFont_, &image_),
-      boldMetrics_(boldFont_, &image_) {
+      boldMetrics_(boldFont_, &image_),
+      normalGlyphs_(std::make_unique<GlyphRunCache>(normalFont_)),
+      boldGlyphs_(std::make_unique<GlyphRunCache>(boldFont_)),
+      glyphs_(normalGlyphs_.get()) {
     image_.fill(ToQColor(background));
+    // The image is never shared or reallocated while the surface lives, so
+    // its pixels stay where they are.
+    bits_ = image_.bits();
+    bytesPerLine_ = image_.bytesPerLine();
     painter_.begin(&image_);
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
@@ -147,12 +154,12 @@ void QtSurface::line(int x1, int y1, int x2, int y2) {
     // (or the other way round), the end point excluded.
     if (y1 == y2 && x1 != x2) {
         const int from = x1 < x2 ? x1 : x2 + 1;
-        painter_.fillRect(QRect(from, y1, std::abs(x2 - x1), 1), colour);
+        fillSolid(QRect(from, y1, std::abs(x2 - x1), 1), colour);
         return;
     }
     if (x1 == x2 && y1 != y2) {
         const int from = y1 < y2 ? y1 : y2 + 1;
-        painter_.fillRect(QRect(x1, from, 1, std::abs(y2 - y1)), colour);
+        fillSolid(QRect(x1, from, 1, std::abs(y2 - y1)), colour);
         return;
     }
     const std::vector<QPoint> points = LinePixels(x1, y1, x2, y2);
@@ -166,25 +173,48 @@ void QtSurface::rectangle(int x1, int y1, int x2, int y2) {
     if (!pen_) {
         // Without a pen the brush covers x1 .. x2 - 2 and y1 .. y2 - 2.
         if (brush.style() != Qt::NoBrush && x2 - x1 > 1 && y2 - y1 > 1)
-            painter_.fillRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), brush);
+            fillWith(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), brush);
         return;
     }
     if (x2 <= x1 || y2 <= y1) return;
     if (brush.style() != Qt::NoBrush && x2 - x1 > 2 && y2 - y1 > 2)
-        painter_.fillRect(QRect(x1 + 1, y1 + 1, x2 - x1 - 2, y2 - y1 - 2), brush);
+        fillWith(QRect(x1 + 1, y1 + 1, x2 - x1 - 2, y2 - y1 - 2), brush);
     const QColor colour = ToQColor(*pen_);
     const int w = x2 - x1;
     const int h = y2 - y1;
-    painter_.fillRect(QRect(x1, y1, w, 1), colour);
-    painter_.fillRect(QRect(x1, y2 - 1, w, 1), colour);
-    painter_.fillRect(QRect(x1, y1, 1, h), colour);
-    painter_.fillRect(QRect(x2 - 1, y1, 1, h), colour);
+    fillSolid(QRect(x1, y1, w, 1), colour);
+    fillSolid(QRect(x1, y2 - 1, w, 1), colour);
+    fillSolid(QRect(x1, y1, 1, h), colour);
+    fillSolid(QRect(x2 - 1, y1, 1, h), colour);
+}
+
+void QtSurface::fillSolid(const QRect& rect, const QColor& colour) {
+    // Solid blocks are written straight into the image: the rule's outlines,
+    // the readout boxes and the text backgrounds are many small rectangles,
+    // and the painter's own fill costs far more than the pixels do.
+    QRect area = rect.intersected(image_.rect());
+    if (clipRect_) area = area.intersected(*clipRect_);
+    if (area.isEmpty()) return;
+    const QRgb value = colour.rgb();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(bits_ + static_cast<qsizetype>(y) * bytesPerLine_);
+        std::fill(row + area.left(), row + area.left() + area.width(), value);
+    }
+}
+
+void QtSurface::fillWith(const QRect& rect, const QBrush& brush) {
+    if (brush.style() == Qt::SolidPattern) {
+        fillSolid(rect, brush.color());
+    } else {
+        painter_.fillRect(rect, brush);
+    }
 }
 
 void QtSurface::setFont(FontId font) {
     const bool bold = font == FontId::Bold;
     painter_.setFont(bold ? boldFont_ : normalFont_);
     metrics_ = bold ? &boldMetrics_ : &normalMetrics_;
+    glyphs_ = bold ? boldGlyphs_.get() : normalGlyphs_.get();
 }
 
 void QtSurface::setTextColour(Rgb colour) {
@@ -202,7 +232,10 @@ void QtSurface::setTextAlign(TextAlign align) {
 void QtSurface::drawText(int x, int y, std::string_view text) {
     const QString string = ToQString(text);
     const QFontMetrics& metrics = *metrics_;
-    const int advance = metrics.horizontalAdvance(string);
+    QGlyphRun run;
+    int advance = 0;
+    const bool laidOut = glyphs_->layout(string, run, advance);
+    if (!laidOut) advance = metrics.horizontalAdvance(string);
     const int ascent = metrics.ascent();
     int left = x;
     int baseline = y;
@@ -228,19 +261,25 @@ void QtSurface::drawText(int x, int y, std::string_view text) {
             break;
     }
     if (textBackground_) {
-        painter_.fillRect(QRect(left, baseline - ascent, advance, ascent + metrics.descent()),
-                          ToQColor(*textBackground_));
+        fillSolid(QRect(left, baseline - ascent, advance, ascent + metrics.descent()),
+                  ToQColor(*textBackground_));
     }
     painter_.setPen(QPen(ToQColor(textColour_), 0));
-    painter_.drawText(QPoint(left, baseline), string);
+    if (laidOut) {
+        painter_.drawGlyphRun(QPointF(left, baseline), run);
+    } else {
+        painter_.drawText(QPoint(left, baseline), string);
+    }
 }
 
 void QtSurface::clip(int x1, int y1, int x2, int y2) {
     // An empty rectangle is a valid clip that lets nothing through.
-    painter_.setClipRect(QRect(x1, y1, std::max(0, x2 - x1), std::max(0, y2 - y1)));
+    clipRect_ = QRect(x1, y1, std::max(0, x2 - x1), std::max(0, y2 - y1));
+    painter_.setClipRect(*clipRect_);
 }
 
 void QtSurface::clearClip() {
+    clipRect_.reset();
     painter_.setClipping(false);
 }
 

@@ -5,9 +5,12 @@
 // the window's back buffer; fonts need a QGuiApplication.
 #include <QFont>
 #include <QFontMetrics>
+#include <memory>
+
 #include <QImage>
 #include <QPainter>
 #include <optional>
+#include "platform/glyph_run_cache.h"
 
 #include "render/surface.h"
 
@@ -58,6 +61,8 @@ class QtSurface final : public Surface {
 
   private:
     QBrush currentBrush() const;
+    void fillSolid(const QRect& rect, const QColor& colour);
+    void fillWith(const QRect& rect, const QBrush& brush);
 
     QImage image_;
     QPainter painter_;
@@ -71,9 +76,16 @@ class QtSurface final : public Surface {
     QFontMetrics normalMetrics_;
     QFontMetrics boldMetrics_;
     const QFontMetrics* metrics_ = &normalMetrics_;
+    // Glyph layouts per font, so that drawing a number does not shape it.
+    std::unique_ptr<GlyphRunCache> normalGlyphs_;
+    std::unique_ptr<GlyphRunCache> boldGlyphs_;
+    GlyphRunCache* glyphs_ = nullptr;
     Rgb textColour_ = kBlack;
     std::optional<Rgb> textBackground_;
     TextAlign align_ = TextAlign::BaselineCentre;
+    std::optional<QRect> clipRect_;
+    uchar* bits_ = nullptr;
+    qsizetype bytesPerLine_ = 0;
 };
 
 }  // namespace tesmark

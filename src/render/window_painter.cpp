@@ -250,9 +250,14 @@ void PaintRule(Surface& target, const Surface& body, RuleState& state, RedrawSta
 
 void PaintWindow(Surface& target, const Surface& body, RuleState& state, RedrawState& redraw,
                  ReadingTable& table, PainterMemory& painter, PanelMemory& panel, int a,
-                 Rgb buttonText) {
+                 Rgb buttonText, bool labelsExposed) {
     PaintRule(target, body, state, redraw, table, painter, panel, a);
+    if (labelsExposed) PaintBarLabels(target, buttonText);
+    RulePainter(target, body).endPieces(a);
+    redraw.EverPainted = 1;
+}
 
+void PaintBarLabels(Surface& target, Rgb buttonText) {
     target.setFont(FontId::Bold);
     target.setTextBackground(std::nullopt);
     target.setTextAlign(TextAlign::LeftTop);
@@ -265,9 +270,6 @@ void PaintWindow(Surface& target, const Surface& body, RuleState& state, RedrawS
     for (const layout::BarLabel& label : layout::kBarLabels) {
         target.drawText(label.x, label.y, label.text);
     }
-
-    RulePainter(target, body).endPieces(a);
-    redraw.EverPainted = 1;
 }
 
 }  // namespace tesmark

@@ -56,9 +56,15 @@ void PaintRule(Surface& target, const Surface& body, RuleState& state, RedrawSta
 
 // The window's paint: PaintRule, the "SLIDE" and "CURSOR" labels in the
 // button-text colour (over a white copy 2 pixels right and below) and the two
-// end pieces; sets EverPainted.
+// end pieces; sets EverPainted. The labels stand below the rule: a paint
+// that only the rule area asked for (every move's) leaves them as they are,
+// as the platform's clipping to the invalid area would.
 void PaintWindow(Surface& target, const Surface& body, RuleState& state, RedrawState& redraw,
                  ReadingTable& table, PainterMemory& painter, PanelMemory& panel, int a,
-                 Rgb buttonText);
+                 Rgb buttonText, bool labelsExposed = true);
+
+// The bar labels alone: white copies 2 pixels right and below, then the
+// labels in the button-text colour.
+void PaintBarLabels(Surface& target, Rgb buttonText);
 
 }  // namespace tesmark

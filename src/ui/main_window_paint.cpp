@@ -57,7 +57,8 @@ void CMainWindow::paintClient(QPainter& painter, const QRect& region) {
         // until this first paint.
         if (firstPaint) cursorBar_->setFocus(Qt::OtherFocusReason);
         PaintWindow(*backBuffer_, *ruleBody_, state_, session_.redraw, session_.readings, painter_,
-                    panel_, extra, ToRgb(palette().color(QPalette::ButtonText)));
+                    panel_, extra, ToRgb(palette().color(QPalette::ButtonText)),
+                    region.intersects(geometry::kBarLabelArea));
     }
     painter.drawImage(region.topLeft(), backBuffer_->image(), region);
 }

@@ -34,4 +34,7 @@ constexpr int HomeButtonLeft(int extra) {
 inline constexpr int kHomeButtonWidth = 60;
 inline const QRect kReverseButton(100, 220, 40, 65);
 
+// Where the "SLIDE" and "CURSOR" labels (and their white edges) stand.
+inline const QRect kBarLabelArea(12, 226, 88, 52);
+
 }  // namespace tesmark::geometry

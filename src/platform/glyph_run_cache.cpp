@@ -1,0 +1,45 @@
+#include "platform/glyph_run_cache.h"
+
+#include <QList>
+#include <QPointF>
+
+namespace tesmark {
+
+GlyphRunCache::GlyphRunCache(const QFont& font) : raw_(QRawFont::fromFont(font)) {}
+
+const GlyphRunCache::Glyph* GlyphRunCache::glyphOf(QChar character) {
+    auto found = glyphs_.constFind(character.unicode());
+    if (found != glyphs_.constEnd()) return found->index != 0 ? &*found : nullptr;
+    Glyph glyph;
+    const QList<quint32> indexes = raw_.glyphIndexesForString(QString(character));
+    if (raw_.isValid() && indexes.size() == 1 && indexes[0] != 0) {
+        const QList<QPointF> advances = raw_.advancesForGlyphIndexes(indexes);
+        glyph.index = indexes[0];
+        glyph.advance = advances.isEmpty() ? 0.0 : advances[0].x();
+    }
+    auto inserted = glyphs_.insert(character.unicode(), glyph);
+    return glyph.index != 0 ? &*inserted : nullptr;
+}
+
+bool GlyphRunCache::layout(const QString& text, QGlyphRun& run, int& advance) {
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+    indexes.reserve(text.size());
+    positions.reserve(text.size());
+    qreal x = 0;
+    for (QChar character : text) {
+        if (character.isSurrogate()) return false;
+        const Glyph* glyph = glyphOf(character);
+        if (glyph == nullptr) return false;
+        indexes.append(glyph->index);
+        positions.append(QPointF(x, 0));
+        x += glyph->advance;
+    }
+    run.setRawFont(raw_);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    advance = qRound(x);
+    return true;
+}
+
+}  // namespace tesmark

@@ -1,0 +1,36 @@
+#pragma once
+// Lays out short texts of one font without shaping them anew each time.
+// The readout panel writes a handful of fresh numbers at every step of the
+// slide or cursor; shaping each one (twice: to measure it and to draw it)
+// was most of the cost of a repaint. The texts of the rule are plain Latin
+// without kerning or ligatures, so each character's glyph and advance are
+// looked up once and a text is the sum of its characters.
+#include <QFont>
+#include <QGlyphRun>
+#include <QHash>
+#include <QRawFont>
+#include <QString>
+
+namespace tesmark {
+
+class GlyphRunCache {
+  public:
+    explicit GlyphRunCache(const QFont& font);
+
+    // The glyphs of the text, placed from the origin on the baseline, and its
+    // advance in pixels. False when a character is not in the font (the
+    // caller then draws the text the ordinary way).
+    bool layout(const QString& text, QGlyphRun& run, int& advance);
+
+  private:
+    struct Glyph {
+        quint32 index = 0;
+        qreal advance = 0;  // fractional, as the font lays out a text
+    };
+    const Glyph* glyphOf(QChar character);
+
+    QRawFont raw_;
+    QHash<char16_t, Glyph> glyphs_;
+};
+
+}  // namespace tesmark
