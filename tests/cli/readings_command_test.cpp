@@ -5,22 +5,12 @@
 #include <QTemporaryDir>
 #include <sstream>
 
-#include "cli_main.h"
+#include "cli/support/cli_runner.h"
 
 namespace tesmark::cli {
 namespace {
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    int code = Run(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using Result = CliResult;
 
 TEST(ReadingsCommand, JsonHoldsTheStateAndAllSlotsInOrder) {
     Result r = RunCli({"readings", "--json", "--face", "back", "--focus", "7"});

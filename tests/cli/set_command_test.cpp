@@ -6,22 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "cli_main.h"
+#include "cli/support/cli_runner.h"
 
 namespace tesmark::cli {
 namespace {
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int code = Run(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using Result = CliResult;
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
