@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "model/reading_table.h"
 #include "platform/qt_surface.h"
@@ -220,6 +221,26 @@ TEST_F(MainWindowTest, SlideBarRunsMirrored) {
     QTest::keyClick(window->slideBar(), Qt::Key_Right);
     EXPECT_EQ(state.SlidePos, 3149999);
     EXPECT_EQ(window->slideBar()->value(), 3150001);
+}
+
+TEST_F(MainWindowTest, WheelStepsTheFocusedBarWhereverThePointerIs) {
+    open();
+    state.NumberVariable = 0;
+    auto turn = [](QWidget* widget, int delta) {
+        QWheelEvent wheel(QPointF(10, 10), widget->mapToGlobal(QPointF(10, 10)), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(widget, &wheel);
+    };
+    window->cursorBar()->setFocus();
+    turn(window->clientArea(), 120);
+    EXPECT_EQ(state.CursorPos, 3150001);
+    window->slideBar()->setFocus();
+    turn(window->clientArea(), 120);  // the slide thumb one unit to the right
+    EXPECT_EQ(window->slideBar()->value(), 3150001);
+    EXPECT_EQ(state.SlidePos, 3149999);
+    turn(window->cursorBar(), -120);  // over a bar, still the focused bar's step
+    EXPECT_EQ(state.SlidePos, 3150000);
+    EXPECT_EQ(state.CursorPos, 3150001);
 }
 
 TEST_F(MainWindowTest, LetterKeysWinOverTheEditField) {
