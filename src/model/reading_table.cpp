@@ -77,53 +77,42 @@ double IndexL(int32_t slidePos) {
     return 1.0 - InDecades(10500.0 * PosFactor + slidePos);
 }
 
-void RefreshLeftIndex(const RuleState& state, ReadingTable& table) {
-    if (!LeftIndexAvailable(state.SlidePos)) {
-        FillNoReading(table, 1, 6);
-        return;
-    }
-    const double v = IndexMantissa(state.SlidePos);
-    if (state.SlideRev == 0) {
-        table[1] = NoReading;
-        table[3] = v * v;
-        table[2] = (v * v) * v;
-        table[4] = v;
-        table[5] = IndexDi(state.SlidePos);
-        table[6] = IndexL(state.SlidePos);
-        return;
-    }
-    const int16_t n = state.ScaleLL;
-    table[3] = FoldedIntoDecade(FoldFactor(state) * v);
-    table[2] = 1 / LogLog(IndexLogLogUnits(n, 31500, state.SlidePos));
-    table[1] = 1 / LogLog(IndexLogLogUnits(n, 52500, state.SlidePos));
-    table[4] = v;
-    table[5] = LogLog(IndexLogLogUnits(n, 31500, state.SlidePos));
-    table[6] = LogLog(IndexLogLogUnits(n, 52500, state.SlidePos));
-}
+// The two index columns differ only in their slots, their availability and
+// the log-log offsets of their rows: the right index stands one decade right
+// of the left one, so both share the D mantissa.
+struct IndexColumn {
+    int firstSlot;               // the slot of row R0
+    bool (*available)(int32_t);  // whether the index stands on the stator
+    int32_t nearOffset;          // LL(n+1) and LL/(n+1)
+    int32_t farOffset;           // LLn and LL/n
+};
 
-void RefreshRightIndex(const RuleState& state, ReadingTable& table) {
-    if (!RightIndexAvailable(state.SlidePos)) {
-        FillNoReading(table, 17, 22);
+constexpr IndexColumn kLeftIndexColumn{1, LeftIndexAvailable, 31500, 52500};
+constexpr IndexColumn kRightIndexColumn{17, RightIndexAvailable, 10500, 31500};
+
+void RefreshIndexColumn(const IndexColumn& column, const RuleState& state, ReadingTable& table) {
+    const int first = column.firstSlot;  // slots first .. first + 5: R0, R1, R2, R7, R8, R9
+    if (!column.available(state.SlidePos)) {
+        FillNoReading(table, first, first + 5);
         return;
     }
-    // The right index stands one decade right of the left one: same mantissa.
     const double v = IndexMantissa(state.SlidePos);
     if (state.SlideRev == 0) {
-        table[17] = NoReading;
-        table[19] = v * v;
-        table[18] = (v * v) * v;
-        table[20] = v;
-        table[21] = IndexDi(state.SlidePos);
-        table[22] = IndexL(state.SlidePos);
+        table[first] = NoReading;
+        table[first + 2] = v * v;
+        table[first + 1] = (v * v) * v;
+        table[first + 3] = v;
+        table[first + 4] = IndexDi(state.SlidePos);
+        table[first + 5] = IndexL(state.SlidePos);
         return;
     }
     const int16_t n = state.ScaleLL;
-    table[19] = FoldedIntoDecade(FoldFactor(state) * v);
-    table[18] = 1 / LogLog(IndexLogLogUnits(n, 10500, state.SlidePos));
-    table[17] = 1 / LogLog(IndexLogLogUnits(n, 31500, state.SlidePos));
-    table[20] = v;
-    table[21] = LogLog(IndexLogLogUnits(n, 10500, state.SlidePos));
-    table[22] = LogLog(IndexLogLogUnits(n, 31500, state.SlidePos));
+    table[first + 2] = FoldedIntoDecade(FoldFactor(state) * v);
+    table[first + 1] = 1 / LogLog(IndexLogLogUnits(n, column.nearOffset, state.SlidePos));
+    table[first] = 1 / LogLog(IndexLogLogUnits(n, column.farOffset, state.SlidePos));
+    table[first + 3] = v;
+    table[first + 4] = LogLog(IndexLogLogUnits(n, column.nearOffset, state.SlidePos));
+    table[first + 5] = LogLog(IndexLogLogUnits(n, column.farOffset, state.SlidePos));
 }
 
 void RefreshCursorStator(const RuleState& state, ReadingTable& table) {
@@ -200,7 +189,7 @@ bool RightIndexAvailable(int32_t slidePos) {
 void RefreshReadings(ReadingGroup group, const RuleState& state, ReadingTable& table) {
     switch (group) {
         case ReadingGroup::LeftIndex:
-            RefreshLeftIndex(state, table);
+            RefreshIndexColumn(kLeftIndexColumn, state, table);
             return;
         case ReadingGroup::CursorStator:
             RefreshCursorStator(state, table);
@@ -209,7 +198,7 @@ void RefreshReadings(ReadingGroup group, const RuleState& state, ReadingTable& t
             RefreshCursorSlide(state, table);
             return;
         case ReadingGroup::RightIndex:
-            RefreshRightIndex(state, table);
+            RefreshIndexColumn(kRightIndexColumn, state, table);
             return;
     }
 }
