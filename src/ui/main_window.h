@@ -125,6 +125,8 @@ class CMainWindow : public QMainWindow, public WindowPort, public ComposeHooks {
     void createRebar();
     void loadImages();
     void layoutForWidth(int extra);
+    // A back buffer as wide as the client area (a new one repaints whole).
+    void fitBackBuffer();
     void placeOnScreen();
     void onScroll(BarId bar, int16_t code);
     void onWheel(int delta);

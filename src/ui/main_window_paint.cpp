@@ -21,7 +21,7 @@ Rgb ToRgb(const QColor& colour) {
 
 }  // namespace
 
-void CMainWindow::paintRuleNow() {
+void CMainWindow::fitBackBuffer() {
     const int extra = extraWidth();
     if (backBuffer_->width() != geometry::ClientWidth(extra)) {
         // A new width needs a new buffer; keep what the old one showed and
@@ -37,6 +37,11 @@ void CMainWindow::paintRuleNow() {
         backBuffer_ = std::move(resized);
         session_.redraw.RedrawHint = kRedrawAll;
     }
+}
+
+void CMainWindow::paintRuleNow() {
+    const int extra = extraWidth();
+    fitBackBuffer();
     slideBar_->show();
     cursorBar_->show();
     PaintRule(*backBuffer_, *ruleBody_, state_, session_.redraw, session_.readings, painter_,
@@ -49,7 +54,7 @@ void CMainWindow::paintClient(QPainter& painter, const QRect& region) {
     const bool touchesRule = region.intersects(ruleRect().adjusted(0, -3, 0, 4));
     if (touchesRule || session_.redraw.EverPainted == 0 ||
         backBuffer_->width() != geometry::ClientWidth(extra)) {
-        if (backBuffer_->width() != geometry::ClientWidth(extra)) paintRuleNow();
+        fitBackBuffer();
         const bool firstPaint = session_.redraw.EverPainted == 0;
         slideBar_->show();
         cursorBar_->show();
