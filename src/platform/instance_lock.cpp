@@ -1,6 +1,9 @@
 #include "platform/instance_lock.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace tesmark {
@@ -25,8 +28,25 @@ InstanceLock::~InstanceLock() {
 }
 
 bool InstanceLock::tryAcquire() {
-    if (!held_) held_ = lock_->tryLock(0);
+    if (held_) return true;
+    held_ = lock_->tryLock(0);
+    if (!held_ && lock_->error() == QLockFile::LockFailedError && OwnerUnknownForAWhile()) {
+        // A process that died while it was creating the lock leaves a file
+        // that names no owner; nobody would ever count it as stale.
+        QFile::remove(path_);
+        held_ = lock_->tryLock(0);
+    }
     return held_;
+}
+
+bool InstanceLock::OwnerUnknownForAWhile() const {
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock_->getLockInfo(&pid, &host, &application)) return false;
+    // A lock being created this instant has no owner written yet either.
+    const QDateTime written = QFileInfo(path_).lastModified();
+    return written.isValid() && written.msecsTo(QDateTime::currentDateTime()) > kOwnerGraceMs;
 }
 
 void InstanceLock::release() {

@@ -26,7 +26,13 @@ class InstanceLock {
 
     static QString DefaultPath();
 
+    // How long a lock file may name no owner before it counts as left by a
+    // process that died while creating it.
+    static constexpr qint64 kOwnerGraceMs = 2000;
+
   private:
+    bool OwnerUnknownForAWhile() const;
+
     QString path_;
     std::unique_ptr<QLockFile> lock_;
     bool held_ = false;

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSettings>
@@ -46,10 +47,13 @@ class SimulatorHome {
         return process;
     }
 
-    // Waits until the running simulator holds its lock.
+    // Waits until this process of the simulator holds its lock: the lock
+    // file names it as its owner.
     bool waitForLock(QProcess& process) const {
+        const QByteArray pid = QByteArray::number(process.processId());
         for (int i = 0; i < 400; ++i) {
-            if (QFile::exists(lock())) return true;
+            QFile file(lock());
+            if (file.open(QIODevice::ReadOnly) && file.readLine().trimmed() == pid) return true;
             if (process.state() == QProcess::NotRunning) return false;
             QThread::msleep(25);
         }
@@ -112,8 +116,7 @@ TEST(SingleInstance, ALockLeftByACrashDoesNotBlockTheNextStart) {
     ASSERT_TRUE(QFile::exists(home.lock()));  // the crash left its lock behind
 
     std::unique_ptr<QProcess> next = home.start();
-    ASSERT_TRUE(next->waitForStarted(10000));
-    QThread::msleep(700);
+    ASSERT_TRUE(home.waitForLock(*next));
     EXPECT_EQ(next->state(), QProcess::Running);
     ::kill(static_cast<pid_t>(next->processId()), SIGTERM);
     ASSERT_TRUE(next->waitForFinished(10000));
