@@ -148,6 +148,9 @@ TEST(ProfileWrite, AProcessKilledWhileSavingLeavesACompleteProfile) {
         child.start(QCoreApplication::applicationFilePath(),
                     {"--gtest_filter=ProfileWriterChild.SavesForever"});
         ASSERT_TRUE(child.waitForStarted(10000));
+        // The first child must have saved once (a slow start, as under the
+        // sanitizers, would otherwise be killed before it wrote anything).
+        for (int wait = 0; wait < 400 && !QFile::exists(file); ++wait) QThread::msleep(25);
         QThread::msleep(150 + QRandomGenerator::global()->bounded(200));
         child.kill();
         child.waitForFinished(10000);
