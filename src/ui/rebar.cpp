@@ -75,7 +75,10 @@ void RuleToolbar::load(int16_t language) {
         QAction* action =
             addAction(QIcon(QPixmap::fromImage(strip.copy(
                           image * kToolbarImageWidth, 0, kToolbarImageWidth, kToolbarImageHeight))),
-                      QString::number(command));
+                      QString());
+        // The prompts and tooltips come with the string table of the menus;
+        // until then a button shows no text of its own.
+        action->setObjectName(QStringLiteral("Command%1").arg(command));
         action->setData(command);
         connect(action, &QAction::triggered, this,
                 [this, command] { emit commandTriggered(command); });
