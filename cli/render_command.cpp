@@ -126,13 +126,8 @@ class GuiApplicationScope {
 };
 
 int RenderBody(const RuleState& state, const std::string& outPath, std::ostream& err) {
-    const auto tables = std::make_unique<GraduationTables>();
-    BuildAllTables(*tables);
-    QtSurface body(kRuleBodyWidth, kRuleBodyHeight);
-    ComposedRecord last;
-    NoComposeHooks hooks;
-    ComposeRuleBody(body, state, *tables, last, hooks);
-    if (!body.toImage().save(QString::fromStdString(outPath), "PNG")) {
+    const std::unique_ptr<QtSurface> body = ComposedRuleBody(state);
+    if (!body->toImage().save(QString::fromStdString(outPath), "PNG")) {
         err << "tesmark-cli render: cannot write '" << outPath << "'\n";
         return 2;
     }

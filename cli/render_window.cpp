@@ -44,6 +44,16 @@ QImage WindowBackgroundTile() {
 
 }  // namespace
 
+std::unique_ptr<QtSurface> ComposedRuleBody(const RuleState& state) {
+    const auto tables = std::make_unique<GraduationTables>();
+    BuildAllTables(*tables);
+    auto body = std::make_unique<QtSurface>(kRuleBodyWidth, kRuleBodyHeight);
+    ComposedRecord composed;
+    NoComposeHooks hooks;
+    ComposeRuleBody(*body, state, *tables, composed, hooks);
+    return body;
+}
+
 int RenderWindowImage(const RuleState& given, int width, const std::string& outPath,
                       std::ostream& err) {
     if (width < layout::kBaseClientWidth || width > kMaxClientWidth) {
@@ -60,31 +70,21 @@ int RenderWindowImage(const RuleState& given, int width, const std::string& outP
     state.DrawnSlidePos = state.SlidePos;
     state.DrawnCursorPos = state.CursorPos;
 
-    const auto tables = std::make_unique<GraduationTables>();
-    BuildAllTables(*tables);
-    QtSurface body(kRuleBodyWidth, kRuleBodyHeight);
-    ComposedRecord composed;
-    NoComposeHooks hooks;
-    ComposeRuleBody(body, state, *tables, composed, hooks);
+    const std::unique_ptr<QtSurface> body = ComposedRuleBody(state);
 
     // The platform erases the client area with the window background before
     // the first paint (fill conventions: the rectangle reaches one past the
     // last column and row).
     QtSurface window(width, layout::kBaseClientHeight);
     window.setPatternImage(WindowBackgroundTile());
-    window.setPatternBrush();
-    window.setPen(std::nullopt);
-    window.rectangle(0, 0, width + 1, layout::kBaseClientHeight + 1);
+    window.eraseWithPattern();
 
     RedrawState redraw;
     ReadingTable table;
     PainterMemory painter;
     PanelMemory panel;
-    const QColor buttonText = QGuiApplication::palette().color(QPalette::ButtonText);
-    PaintWindow(
-        window, body, state, redraw, table, painter, panel, a,
-        Rgb{static_cast<uint8_t>(buttonText.red()), static_cast<uint8_t>(buttonText.green()),
-            static_cast<uint8_t>(buttonText.blue())});
+    PaintWindow(window, *body, state, redraw, table, painter, panel, a,
+                ToRgb(QGuiApplication::palette().color(QPalette::ButtonText)));
 
     if (!window.toImage().save(QString::fromStdString(outPath), "PNG")) {
         err << "tesmark-cli render: cannot write '" << outPath << "'\n";

@@ -4,11 +4,19 @@
 // Returns the exit code of tesmark-cli (0, or 2 with a message on `err`).
 // Needs a QGuiApplication.
 #include <iosfwd>
+#include <memory>
 #include <string>
 
 #include "model/rule_state.h"
 
+namespace tesmark {
+class QtSurface;
+}
+
 namespace tesmark::cli {
+
+// The rule body of the state's face and options, composed once.
+std::unique_ptr<QtSurface> ComposedRuleBody(const RuleState& state);
 
 int RenderWindowImage(const RuleState& state, int width, const std::string& outPath,
                       std::ostream& err);

@@ -85,6 +85,11 @@ std::vector<QPoint> LinePixels(int x1, int y1, int x2, int y2) {
 
 }  // namespace
 
+Rgb ToRgb(const QColor& colour) {
+    return Rgb{static_cast<uint8_t>(colour.red()), static_cast<uint8_t>(colour.green()),
+               static_cast<uint8_t>(colour.blue())};
+}
+
 QtSurface::QtSurface(int width, int height, Rgb background)
     : image_(width, height, QImage::Format_RGB32),
       patternTile_(PlainTile()),
@@ -186,6 +191,12 @@ void QtSurface::rectangle(int x1, int y1, int x2, int y2) {
     fillSolid(QRect(x1, y2 - 1, w, 1), colour);
     fillSolid(QRect(x1, y1, 1, h), colour);
     fillSolid(QRect(x2 - 1, y1, 1, h), colour);
+}
+
+void QtSurface::eraseWithPattern() {
+    setPatternBrush();
+    setPen(std::nullopt);
+    rectangle(0, 0, width() + 1, height() + 1);  // without a pen the last column stays out
 }
 
 void QtSurface::fillSolid(const QRect& rect, const QColor& colour) {

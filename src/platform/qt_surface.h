@@ -16,6 +16,9 @@
 
 namespace tesmark {
 
+// A Qt colour as the core's colour.
+Rgb ToRgb(const QColor& colour);
+
 class QtSurface final : public Surface {
   public:
     // A surface of w x h pixels, filled with `background`.
@@ -51,6 +54,9 @@ class QtSurface final : public Surface {
     // The tile of the pattern brush, aligned to the surface's origin. Until
     // the owner gives one, a plain light grey tile.
     void setPatternImage(const QImage& tile);
+    // Paints the whole surface with the pattern, as the platform erases a
+    // window's background. Leaves the pattern brush and no pen selected.
+    void eraseWithPattern();
 
     // The pixels as they stand. The painter writes into this image for the
     // surface's whole life: read it or draw it, but keep a deep copy

@@ -61,9 +61,7 @@ CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
     backBuffer_ =
         std::make_unique<QtSurface>(geometry::ClientWidth(state_.CxSize), geometry::kClientHeight);
     backBuffer_->setPatternImage(backgroundTile_);
-    backBuffer_->setPatternBrush();
-    backBuffer_->setPen(std::nullopt);
-    backBuffer_->rectangle(0, 0, backBuffer_->width() + 1, backBuffer_->height() + 1);
+    backBuffer_->eraseWithPattern();
     ruleBody_->setPatternImage(backgroundTile_);
     ComposeRuleBody(*ruleBody_, state_, *tables_, session_.composed, *this);
 

@@ -12,15 +12,6 @@
 
 namespace tesmark {
 
-namespace {
-
-Rgb ToRgb(const QColor& colour) {
-    return Rgb{static_cast<uint8_t>(colour.red()), static_cast<uint8_t>(colour.green()),
-               static_cast<uint8_t>(colour.blue())};
-}
-
-}  // namespace
-
 void CMainWindow::fitBackBuffer() {
     const int extra = extraWidth();
     if (backBuffer_->width() != geometry::ClientWidth(extra)) {
@@ -29,9 +20,7 @@ void CMainWindow::fitBackBuffer() {
         auto resized =
             std::make_unique<QtSurface>(geometry::ClientWidth(extra), geometry::kClientHeight);
         resized->setPatternImage(backgroundTile_);
-        resized->setPatternBrush();
-        resized->setPen(std::nullopt);
-        resized->rectangle(0, 0, resized->width() + 1, resized->height() + 1);
+        resized->eraseWithPattern();
         resized->copyFrom(*backBuffer_, 0, 0, std::min(backBuffer_->width(), resized->width()),
                           geometry::kClientHeight, 0, 0);
         backBuffer_ = std::move(resized);

@@ -102,9 +102,7 @@ void CMainWindow::changeEvent(QEvent* event) {
     cursorHome_->setIcon(home);
     reverse_->setIcon(QIcon(QPixmap::fromImage(LoadMappedBitmap(kReverseButtonBitmap, palette()))));
     // The whole client area is painted again, background included.
-    backBuffer_->setPatternBrush();
-    backBuffer_->setPen(std::nullopt);
-    backBuffer_->rectangle(0, 0, backBuffer_->width() + 1, backBuffer_->height() + 1);
+    backBuffer_->eraseWithPattern();
     session_.redraw.RedrawHint = kRedrawAll;
     client_->update();
 }
