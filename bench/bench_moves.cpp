@@ -18,12 +18,25 @@ double SweepValue(int i, double low, double high) {
     return low + (high - low) * static_cast<double>(i % 997) / 997.0;
 }
 
-void MoveToValueOnD(benchmark::State& run) {
+// A rule without a window, its body taken as composed for the state.
+struct HeadlessRule {
+    explicit HeadlessRule(RuleState initial) : state(initial), session(state), port(session) {
+        HeadlessWindowPort::RecordComposition(session);
+    }
+    RuleState state;
+    RuleSession session;
+    HeadlessWindowPort port;
+};
+
+RuleState BackFace() {
     RuleState state = RuleState::Defaults();
-    state.NumFoucs = 14;
-    RuleSession session(state);
-    HeadlessWindowPort port(session);
-    HeadlessWindowPort::RecordComposition(session);
+    state.SlideRev = 1;
+    return state;
+}
+
+void MoveToValueOnD(benchmark::State& run) {
+    HeadlessRule rule(RuleState::Defaults());  // focus 14, D under the cursor
+    auto& [state, session, port] = rule;
     const bool apply = run.range(0) != 0;
     int i = 0;
     for (auto _ : run) {
@@ -34,11 +47,8 @@ void MoveToValueOnD(benchmark::State& run) {
 BENCHMARK(MoveToValueOnD)->Arg(0)->Arg(1)->ArgName("apply");
 
 void MoveToValueOnLogLog(benchmark::State& run) {
-    RuleState state = RuleState::Defaults();
-    state.SlideRev = 1;
-    RuleSession session(state);
-    HeadlessWindowPort port(session);
-    HeadlessWindowPort::RecordComposition(session);
+    HeadlessRule rule(BackFace());
+    auto& [state, session, port] = rule;
     int i = 0;
     for (auto _ : run) {
         // Within LL3 (pair 2): no pair switch, the focus stays on slot 15.
@@ -50,11 +60,8 @@ void MoveToValueOnLogLog(benchmark::State& run) {
 BENCHMARK(MoveToValueOnLogLog);
 
 void MoveToValueAcrossLogLogPairs(benchmark::State& run) {
-    RuleState state = RuleState::Defaults();
-    state.SlideRev = 1;
-    RuleSession session(state);
-    HeadlessWindowPort port(session);
-    HeadlessWindowPort::RecordComposition(session);
+    HeadlessRule rule(BackFace());
+    auto& [state, session, port] = rule;
     int i = 0;
     for (auto _ : run) {
         // 0.5 .. 30 takes the reciprocal rows and all three pairs.
@@ -69,11 +76,9 @@ BENCHMARK(MoveToValueAcrossLogLogPairs);
 // reading table is not refreshed between steps (that is the paint's work),
 // so each value step repeats the same request.
 void CursorLineStep(benchmark::State& run) {
-    RuleState state = RuleState::Defaults();
+    HeadlessRule rule(RuleState::Defaults());
+    auto& [state, session, port] = rule;
     state.NumberVariable = static_cast<int16_t>(run.range(0));
-    RuleSession session(state);
-    HeadlessWindowPort port(session);
-    HeadlessWindowPort::RecordComposition(session);
     RefreshAllReadings(state, session.readings);
     for (auto _ : run) {
         HandleScroll(session, port, BarId::Cursor, ScrollCode::LineRight);
