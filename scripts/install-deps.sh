@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-ipafont-gothic
     xvfb xauth
+    clang-format
 )
 
 missing=()

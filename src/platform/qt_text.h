@@ -9,6 +9,8 @@ namespace tesmark {
 inline QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-inline std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
+inline std::string ToUtf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 
 }  // namespace tesmark

@@ -22,13 +22,13 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-inline constexpr Rgb kBlack{16, 16, 16};       // text and lines
+inline constexpr Rgb kBlack{16, 16, 16};  // text and lines
 inline constexpr Rgb kRed{240, 0, 0};
 inline constexpr Rgb kBodyColour{240, 240, 240};
 inline constexpr Rgb kGrey{128, 128, 128};
 inline constexpr Rgb kLightGrey{192, 192, 192};
 inline constexpr Rgb kWhite{255, 255, 255};
-inline constexpr Rgb kStockBlack{0, 0, 0};     // the platform's stock black pen
+inline constexpr Rgb kStockBlack{0, 0, 0};  // the platform's stock black pen
 
 enum class TextAlign {
     BaselineCentre,
@@ -48,7 +48,7 @@ enum class FontId {
 enum class GlyphId { C, Pi, RhoDegree, RhoMinute, RhoSecond, Sqrt10 };
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     virtual int width() const = 0;
