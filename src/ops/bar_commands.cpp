@@ -29,10 +29,10 @@ void Centre(RuleSession& session, WindowPort& port, MoveTarget target) {
     const bool cycle = port.rightButtonDown();
     if (target == MoveTarget::Slide) {
         state.SlidePos = cycle ? NextSlideStop(state.SlidePos) : HomePos;
-        state.DrawnSlidePos = state.SlidePos;
+        session.redraw.DrawnSlidePos = state.SlidePos;
     } else {
         state.CursorPos = cycle ? NextCursorStop(state.CursorPos) : HomePos;
-        state.DrawnCursorPos = state.CursorPos;
+        session.redraw.DrawnCursorPos = state.CursorPos;
     }
     const BarId bar = BarOfTarget(target);
     port.setBarThumb(bar, SaturateToInt32(BarPosition(state, target)));

@@ -326,10 +326,10 @@ int32_t MoveToValue(RuleSession& session, WindowPort& port, double v, MoveTarget
     if (apply) {
         if (slide) {
             state.SlidePos = DecadeUnits - position;
-            state.DrawnSlidePos = state.SlidePos;
+            session.redraw.DrawnSlidePos = state.SlidePos;
         } else {
             state.CursorPos = position;
-            state.DrawnCursorPos = position;
+            session.redraw.DrawnCursorPos = position;
         }
         port.setBarThumb(BarOfTarget(target), position);
     } else {

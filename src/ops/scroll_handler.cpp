@@ -90,8 +90,8 @@ int64_t PositionStep(int64_t b, int16_t code, int modifier, int32_t trackPositio
 int32_t& PositionOf(RuleState& state, MoveTarget target) {
     return target == MoveTarget::Slide ? state.SlidePos : state.CursorPos;
 }
-int32_t& DrawnPositionOf(RuleState& state, MoveTarget target) {
-    return target == MoveTarget::Slide ? state.DrawnSlidePos : state.DrawnCursorPos;
+int32_t DrawnPositionOf(const RedrawState& redraw, MoveTarget target) {
+    return target == MoveTarget::Slide ? redraw.DrawnSlidePos : redraw.DrawnCursorPos;
 }
 int16_t RedrawBit(MoveTarget target) {
     return target == MoveTarget::Slide ? kRedrawSlide : kRedrawCursor;
@@ -153,7 +153,7 @@ void HandleScroll(RuleSession& session, WindowPort& port, BarId bar, int16_t cod
     const bool bothMove = rightButtonMove && state.RightClick == 0;
     const int64_t newPosition = target == MoveTarget::Slide ? int64_t{DecadeUnits} - next : next;
     if (bothMove) {
-        const int64_t shift = int64_t{DrawnPositionOf(state, target)} - newPosition;
+        const int64_t shift = int64_t{DrawnPositionOf(session.redraw, target)} - newPosition;
         PositionOf(state, other) = ClampKeptPosition(PositionOf(state, other) + shift);
         port.setBarThumb(BarOfTarget(other), SaturateToInt32(BarPosition(state, other)));
     }
@@ -161,11 +161,12 @@ void HandleScroll(RuleSession& session, WindowPort& port, BarId bar, int16_t cod
 
     int16_t& hint = session.redraw.RedrawHint;
     if (!byValue) hint = kRedrawNothing;
-    if (PixelColumn(DrawnPositionOf(state, target)) != PixelColumn(PositionOf(state, target))) {
+    if (PixelColumn(DrawnPositionOf(session.redraw, target)) !=
+        PixelColumn(PositionOf(state, target))) {
         hint = RedrawBit(target);
     }
-    if (bothMove &&
-        PixelColumn(DrawnPositionOf(state, other)) != PixelColumn(PositionOf(state, other))) {
+    if (bothMove && PixelColumn(DrawnPositionOf(session.redraw, other)) !=
+                        PixelColumn(PositionOf(state, other))) {
         hint = static_cast<int16_t>(hint | RedrawBit(other));
     }
     // A value step that switched the face's layout recomposed the body: the

@@ -69,10 +69,10 @@ bool HasBit(int value, int bit) {
 
 }  // namespace
 
-int16_t ChangeFlags(const RuleState& state, const PanelMemory& memory) {
+int16_t ChangeFlags(const RuleState& state, const RedrawState& redraw, const PanelMemory& memory) {
     int flags = 0;
-    if (state.SlidePos != state.DrawnSlidePos) flags |= kChangedSlide;
-    if (state.CursorPos != state.DrawnCursorPos) flags |= kChangedCursor;
+    if (state.SlidePos != redraw.DrawnSlidePos) flags |= kChangedSlide;
+    if (state.CursorPos != redraw.DrawnCursorPos) flags |= kChangedCursor;
     if (state.SinNum != memory.lastSinNum) flags |= kChangedSinNum;
     if (state.NumFoucs != memory.lastNumFoucs) flags |= kChangedFocus;
     return static_cast<int16_t>(flags);
@@ -91,7 +91,7 @@ void PaintReadouts(Surface& dc, const RuleState& state, const RedrawState& redra
     dc.setBrush(kLightGrey);
     dc.setPen(std::nullopt);
 
-    const int flags = ChangeFlags(state, memory);
+    const int flags = ChangeFlags(state, redraw, memory);
     // Any change of the focus clears the boxes, also when SinNum changed in the
     // same paint (then the flags are not exactly kChangedFocus); otherwise the
     // old frame could survive in an index box or the cursor's slide rows.

@@ -33,7 +33,7 @@ struct PanelMemory {
 };
 
 // The change flags of the coming panel paint; remembers nothing.
-int16_t ChangeFlags(const RuleState& state, const PanelMemory& memory);
+int16_t ChangeFlags(const RuleState& state, const RedrawState& redraw, const PanelMemory& memory);
 
 // Draws the panel for the extra width a, refreshing the reading groups it
 // redraws, then frames the focus reading. `redraw` is the hint of the rule

@@ -157,7 +157,7 @@ void PaintCursorSlide(const ViewContext& v, Surface& target) {
 // The cursor glass, the separator between the cursor's box and its view, the
 // rule outlines and the hairline, over everything else.
 void PaintGlassAndOutlines(Surface& target, RulePainter& paint, int a, int b) {
-    const int right = layout::kBaseClientWidth + a;
+    const int right = kBaseClientWidth + a;
 
     // The glass frame stands out above and below the rule; those parts are
     // erased with the window background.
@@ -243,8 +243,8 @@ void PaintRule(Surface& target, const Surface& body, RuleState& state, RedrawSta
     PaintGlassAndOutlines(target, paint, a, b);
 
     redraw.PaintedFlag = 1;
-    state.DrawnSlidePos = state.SlidePos;
-    state.DrawnCursorPos = state.CursorPos;
+    redraw.DrawnSlidePos = state.SlidePos;
+    redraw.DrawnCursorPos = state.CursorPos;
     redraw.RedrawHint = kRedrawAll;
 }
 

@@ -68,7 +68,7 @@ TEST_P(Centring, MovesHomeOrCyclesAndRecordsUndo) {
     }
     const BarId bar = slide ? BarId::Slide : BarId::Cursor;
     EXPECT_EQ(slide ? state.SlidePos : state.CursorPos, c.after);
-    EXPECT_EQ(slide ? state.DrawnSlidePos : state.DrawnCursorPos, c.after);
+    EXPECT_EQ(slide ? session.redraw.DrawnSlidePos : session.redraw.DrawnCursorPos, c.after);
     EXPECT_EQ(port.thumbs.at(bar), slide ? DecadeUnits - c.after : c.after);
     EXPECT_EQ(port.focusedBar, bar);
     EXPECT_EQ(port.invalidations, 1);

@@ -23,7 +23,7 @@ TEST_F(MoveToValueTest, DOnTheCursorPutsTheHairlineAtTheLogarithm) {
     state.NumFoucs = 14;
     EXPECT_EQ(MoveToValue(session, port, 2.0, MoveTarget::Cursor, true), 1896489);
     EXPECT_EQ(state.CursorPos, 1896489);
-    EXPECT_EQ(state.DrawnCursorPos, 1896489);
+    EXPECT_EQ(session.redraw.DrawnCursorPos, 1896489);
     EXPECT_EQ(state.SlidePos, HomePos);
     EXPECT_EQ(port.thumbs.at(BarId::Cursor), 1896489);
     EXPECT_EQ(port.lastStatus(), "Moved CURSOR.");

@@ -281,7 +281,7 @@ TEST_F(ScrollHandlerTest, ValueStepThatSwitchesTheLogLogPairRepaintsEverything) 
     HandleScroll(session, port, BarId::Cursor, ScrollCode::PageRight);
     EXPECT_EQ(state.ScaleLL, 2);
     EXPECT_EQ(port.compositions, 1);
-    EXPECT_NE(PixelColumn(state.CursorPos), PixelColumn(state.DrawnCursorPos));
+    EXPECT_NE(PixelColumn(state.CursorPos), PixelColumn(session.redraw.DrawnCursorPos));
     EXPECT_EQ(session.redraw.RedrawHint, kRedrawAll);
 }
 

@@ -64,8 +64,7 @@ struct Window {
 
     Window(const RuleState& initial, const QtSurface& composed) : state(initial), body(composed) {
         state.CxSize = kA;
-        state.DrawnSlidePos = state.SlidePos;
-        state.DrawnCursorPos = state.CursorPos;
+        redraw = RedrawState::ForPositions(state.SlidePos, state.CursorPos);
         buffer.setPatternImage(CheckerTile());
     }
 
@@ -124,9 +123,9 @@ void Apply(Window& window, const Event& event) {
     int16_t& hint = window.redraw.RedrawHint;
     if (event.slide || event.cursor) {
         hint = 0;
-        if (event.slide && MovePixel(state.DrawnSlidePos) != MovePixel(*event.slide))
+        if (event.slide && MovePixel(window.redraw.DrawnSlidePos) != MovePixel(*event.slide))
             hint |= kRedrawSlide;
-        if (event.cursor && MovePixel(state.DrawnCursorPos) != MovePixel(*event.cursor))
+        if (event.cursor && MovePixel(window.redraw.DrawnCursorPos) != MovePixel(*event.cursor))
             hint |= kRedrawCursor;
         if (window.redraw.PaintedFlag == 0) hint = kRedrawAll;
         if (event.slide) state.SlidePos = *event.slide;

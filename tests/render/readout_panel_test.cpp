@@ -44,8 +44,8 @@ struct Panel {
     // A full paint as after start-up; the drawn positions are then current.
     void settle() {
         paint(kRedrawAll);
-        state.DrawnSlidePos = state.SlidePos;
-        state.DrawnCursorPos = state.CursorPos;
+        redraw.DrawnSlidePos = state.SlidePos;
+        redraw.DrawnCursorPos = state.CursorPos;
     }
     // The texts drawn at a column's centre x.
     std::vector<SurfaceCall> textsAtX(int x) const {
@@ -229,22 +229,24 @@ TEST(PanelBoxes, TextsAreOpaqueGreyOnlyWhenTheRulePaintLeftAnOpaqueBackground) {
 
 TEST(ChangeFlagsTest, CombinesTheChangesSinceTheLastPanelPaint) {
     RuleState state;
+    RedrawState redraw;
     PanelMemory memory;
-    EXPECT_EQ(ChangeFlags(state, memory), 15) << "the first paint sees SinNum and focus changed";
+    EXPECT_EQ(ChangeFlags(state, redraw, memory), 15)
+        << "the first paint sees SinNum and focus changed";
 
     memory.lastSinNum = state.SinNum;
     memory.lastNumFoucs = state.NumFoucs;
-    EXPECT_EQ(ChangeFlags(state, memory), 0);
+    EXPECT_EQ(ChangeFlags(state, redraw, memory), 0);
     state.SlidePos += 1;
-    EXPECT_EQ(ChangeFlags(state, memory), 1);
+    EXPECT_EQ(ChangeFlags(state, redraw, memory), 1);
     state.CursorPos -= 1;
-    EXPECT_EQ(ChangeFlags(state, memory), 3);
-    state.SlidePos = state.DrawnSlidePos;
-    state.CursorPos = state.DrawnCursorPos;
+    EXPECT_EQ(ChangeFlags(state, redraw, memory), 3);
+    state.SlidePos = redraw.DrawnSlidePos;
+    state.CursorPos = redraw.DrawnCursorPos;
     state.NumFoucs = 4;
-    EXPECT_EQ(ChangeFlags(state, memory), 7);
+    EXPECT_EQ(ChangeFlags(state, redraw, memory), 7);
     state.SinNum = 1;
-    EXPECT_EQ(ChangeFlags(state, memory), 15);
+    EXPECT_EQ(ChangeFlags(state, redraw, memory), 15);
 }
 
 constexpr double kStale = 12345.0;

@@ -402,8 +402,8 @@ TEST(PaintRuleTest, RecordsWhatItDrewAndLeavesTheHintAtEverything) {
     EXPECT_EQ(window.redraw.RedrawHint, kRedrawAll);
     EXPECT_EQ(window.redraw.PaintedFlag, 1);
     EXPECT_EQ(window.redraw.EverPainted, 0) << "only the window's paint sets it";
-    EXPECT_EQ(window.state.DrawnSlidePos, 2500000);
-    EXPECT_EQ(window.state.DrawnCursorPos, 1000000);
+    EXPECT_EQ(window.redraw.DrawnSlidePos, 2500000);
+    EXPECT_EQ(window.redraw.DrawnCursorPos, 1000000);
     EXPECT_EQ(window.state.NumFoucs, 4) << "the focus moved to the left index's D";
     EXPECT_EQ(window.painter.CursorSlideSource, ComputeRulePixels(window.state).S);
     EXPECT_EQ(window.painter.lastLeftFollow, ComputeRulePixels(window.state).LeftFollow);
