@@ -10,6 +10,7 @@
 #include <string>
 
 #include "commands.h"
+#include "model/client_size.h"
 #include "platform/qt_surface.h"
 #include "render/compose_hooks.h"
 #include "render/rule_body.h"
@@ -36,7 +37,6 @@ constexpr const char* kHelp =
     "  --help       show this help\n"
     "\n";
 
-constexpr int kBaseClientWidth = 625;
 constexpr int kMaxWidth = 32767;
 
 struct RenderRequest {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <ostream>
 
+#include "model/client_size.h"
 #include "model/composed_record.h"
 #include "model/reading_table.h"
 #include "platform/mapped_image.h"
@@ -32,11 +33,6 @@ namespace tesmark::cli {
 
 namespace {
 
-// The widest client area the main window can take (its whole width is at
-// most 2000 pixels). Beyond it the right view would show columns left of the
-// composed rule body, which no window ever shows.
-constexpr int kMaxClientWidth = 2000;
-
 QImage WindowBackgroundTile() {
     InitTesmarkResources();
     return LoadMappedBitmap(kWindowBackgroundBitmap, QGuiApplication::palette());
@@ -56,30 +52,30 @@ std::unique_ptr<QtSurface> ComposedRuleBody(const RuleState& state) {
 
 int RenderWindowImage(const RuleState& given, int width, const std::string& outPath,
                       std::ostream& err) {
-    if (width < layout::kBaseClientWidth || width > kMaxClientWidth) {
-        err << "tesmark-cli render: the window's client area is " << layout::kBaseClientWidth
-            << " to " << kMaxClientWidth << " pixels wide, not " << width << "\n";
+    // No window is wider than kMaxClientWidth: beyond it the right view would
+    // show columns left of the composed rule body.
+    if (width < kBaseClientWidth || width > kMaxClientWidth) {
+        err << "tesmark-cli render: the window's client area is " << kBaseClientWidth << " to "
+            << kMaxClientWidth << " pixels wide, not " << width << "\n";
         return 2;
     }
-    const int a = width - layout::kBaseClientWidth;
+    const int a = width - kBaseClientWidth;
 
     // The state as the window holds it once it has been sized to this width
     // and has painted nothing yet.
     RuleState state = given;
     state.CxSize = static_cast<int16_t>(a);
-    state.DrawnSlidePos = state.SlidePos;
-    state.DrawnCursorPos = state.CursorPos;
 
     const std::unique_ptr<QtSurface> body = ComposedRuleBody(state);
 
     // The platform erases the client area with the window background before
     // the first paint (fill conventions: the rectangle reaches one past the
     // last column and row).
-    QtSurface window(width, layout::kBaseClientHeight);
+    QtSurface window(width, kClientHeight);
     window.setPatternImage(WindowBackgroundTile());
     window.eraseWithPattern();
 
-    RedrawState redraw;
+    RedrawState redraw = RedrawState::ForPositions(state.SlidePos, state.CursorPos);
     ReadingTable table;
     PainterMemory painter;
     PanelMemory panel;

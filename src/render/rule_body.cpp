@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/scale_layout.h"
+#include "model/version.h"
 #include "render/scale_strip.h"
 
 namespace tesmark {
@@ -80,8 +81,8 @@ struct BrandText {
 };
 // The white copies, drawn first, show as a light edge 2 pixels right of and
 // below the grey ones.
-constexpr std::array<BrandText, 2> kBrandLight{{{74, 3, "Tesmark"}, {179, 3, "version 3.2.0"}}};
-constexpr std::array<BrandText, 2> kBrandGrey{{{72, 1, "Tesmark"}, {177, 1, "version 3.2.0"}}};
+constexpr std::array<BrandText, 2> kBrandLight{{{74, 3, kBrandText}, {179, 3, kVersionText}}};
+constexpr std::array<BrandText, 2> kBrandGrey{{{72, 1, kBrandText}, {177, 1, kVersionText}}};
 
 bool Redrawn(const PartsToRedraw& parts, BodyPart part) {
     switch (part) {

@@ -6,10 +6,9 @@
 // boxes right of the left index view move with b or a as noted.
 #include <array>
 
-namespace tesmark::layout {
+#include "model/client_size.h"
 
-inline constexpr int kBaseClientWidth = 625;
-inline constexpr int kBaseClientHeight = 325;
+namespace tesmark::layout {
 
 // b: half the extra width, truncated toward zero (integer division does that
 // for negative widths too).

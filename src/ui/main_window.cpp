@@ -58,17 +58,16 @@ CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
     setWindowTitleForLanguage();
 
     ruleBody_ = std::make_unique<QtSurface>(kRuleBodyWidth, kRuleBodyHeight, kBodyColour);
-    backBuffer_ =
-        std::make_unique<QtSurface>(geometry::ClientWidth(state_.CxSize), geometry::kClientHeight);
+    backBuffer_ = std::make_unique<QtSurface>(ClientWidth(state_.CxSize), kClientHeight);
     backBuffer_->setPatternImage(backgroundTile_);
     backBuffer_->eraseWithPattern();
     ruleBody_->setPatternImage(backgroundTile_);
     ComposeRuleBody(*ruleBody_, state_, *tables_, session_.composed, *this);
 
-    const int height = geometry::kClientHeight;
-    setMinimumSize(kMinWindowWidth, height);
-    setMaximumSize(kMaxWindowWidth, height);
-    resize(geometry::ClientWidth(state_.CxSize), height);
+    const int height = kClientHeight;
+    setMinimumSize(kMinClientWidth, height);
+    setMaximumSize(kMaxClientWidth, height);
+    resize(ClientWidth(state_.CxSize), height);
     placeOnScreen();
     constructed_ = true;
     layoutForWidth(extraWidth());
@@ -88,7 +87,7 @@ void CMainWindow::loadImages() {
 
 void CMainWindow::createControls() {
     client_ = new ClientArea(this, this);
-    client_->setFixedHeight(geometry::kClientHeight);
+    client_->setFixedHeight(kClientHeight);
     setCentralWidget(client_);
 
     // The slide bars start hidden; the first rule paint shows them.
@@ -104,9 +103,9 @@ void CMainWindow::createControls() {
         bar->setPalette(trough);
     }
     slideBar_->setThumb(SlideBarPosition(state_.SlidePos));
-    state_.DrawnSlidePos = state_.SlidePos;
+    session_.redraw.DrawnSlidePos = state_.SlidePos;
     cursorBar_->setThumb(state_.CursorPos);
-    state_.DrawnCursorPos = state_.CursorPos;
+    session_.redraw.DrawnCursorPos = state_.CursorPos;
 
     const QIcon home(QPixmap::fromImage(LoadMappedBitmap(kHomeButtonBitmap, palette())));
     auto makeButton = [this](int id, const QString& name, const QIcon& icon) {
@@ -193,7 +192,7 @@ QString CMainWindow::statusText() const {
 }
 
 int CMainWindow::extraWidth() const {
-    return client_->width() - geometry::kBaseClientWidth;
+    return client_->width() - kBaseClientWidth;
 }
 
 QRect CMainWindow::ruleRect() const {

@@ -21,6 +21,7 @@
 #include <array>
 #include <memory>
 
+#include "model/client_size.h"
 #include "model/rule_state.h"
 #include "ops/rule_session.h"
 #include "ops/window_port.h"
@@ -48,10 +49,6 @@ inline constexpr int kSlideHomeButtonId = 123;
 inline constexpr int kCursorHomeButtonId = 124;
 inline constexpr int kEditBoxId = 901;
 inline constexpr int kCmdAlwaysOnTop = 150;
-
-// The window's limits on its width; its height is fixed.
-inline constexpr int kMinWindowWidth = 880;
-inline constexpr int kMaxWindowWidth = 2000;
 
 class CMainWindow : public QMainWindow, public WindowPort, public ComposeHooks {
     Q_OBJECT

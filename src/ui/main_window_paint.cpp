@@ -14,15 +14,14 @@ namespace tesmark {
 
 void CMainWindow::fitBackBuffer() {
     const int extra = extraWidth();
-    if (backBuffer_->width() != geometry::ClientWidth(extra)) {
+    if (backBuffer_->width() != ClientWidth(extra)) {
         // A new width needs a new buffer; keep what the old one showed and
         // repaint the rule whole.
-        auto resized =
-            std::make_unique<QtSurface>(geometry::ClientWidth(extra), geometry::kClientHeight);
+        auto resized = std::make_unique<QtSurface>(ClientWidth(extra), kClientHeight);
         resized->setPatternImage(backgroundTile_);
         resized->eraseWithPattern();
         resized->copyFrom(*backBuffer_, 0, 0, std::min(backBuffer_->width(), resized->width()),
-                          geometry::kClientHeight, 0, 0);
+                          kClientHeight, 0, 0);
         backBuffer_ = std::move(resized);
         session_.redraw.RedrawHint = kRedrawAll;
     }
@@ -42,7 +41,7 @@ void CMainWindow::paintClient(QPainter& painter, const QRect& region) {
     const int extra = extraWidth();
     const bool touchesRule = region.intersects(ruleRect().adjusted(0, -3, 0, 4));
     if (touchesRule || session_.redraw.EverPainted == 0 ||
-        backBuffer_->width() != geometry::ClientWidth(extra)) {
+        backBuffer_->width() != ClientWidth(extra)) {
         fitBackBuffer();
         const bool firstPaint = session_.redraw.EverPainted == 0;
         slideBar_->show();

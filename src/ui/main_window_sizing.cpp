@@ -23,15 +23,15 @@ namespace tesmark {
 void CMainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (!constructed_ || isMinimized()) return;  // minimizing leaves everything as it was
-    const int extra = event->size().width() - geometry::kBaseClientWidth;
+    const int extra = event->size().width() - kBaseClientWidth;
     state_.CxSize = static_cast<int16_t>(extra);
-    client_->resize(geometry::ClientWidth(extra), geometry::kClientHeight);
+    client_->resize(ClientWidth(extra), kClientHeight);
     if (session_.redraw.EverPainted != 0) paintRuleNow();
     layoutForWidth(extra);
 }
 
 void CMainWindow::layoutForWidth(int extra) {
-    const int width = geometry::ClientWidth(extra);
+    const int width = ClientWidth(extra);
     const struct {
         QPushButton* home;
         SlideBar* bar;
@@ -49,7 +49,7 @@ void CMainWindow::layoutForWidth(int extra) {
         row.bar->setThumb(row.thumb);
     }
     rebar_->setGeometry(0, 0, width, geometry::kRebarHeight);
-    statusBar_->setGeometry(0, geometry::kClientHeight - geometry::kStatusBarHeight, width,
+    statusBar_->setGeometry(0, kClientHeight - geometry::kStatusBarHeight, width,
                             geometry::kStatusBarHeight);
 }
 

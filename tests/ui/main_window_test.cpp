@@ -124,11 +124,11 @@ TEST_F(MainWindowTest, WidthStaysWithinItsLimitsAndHeightIsFixed) {
     open();
     window->resize(400, 900);
     QApplication::processEvents();
-    EXPECT_EQ(window->width(), kMinWindowWidth);
+    EXPECT_EQ(window->width(), kMinClientWidth);
     EXPECT_EQ(window->clientArea()->height(), 325);
     window->resize(5000, 100);
     QApplication::processEvents();
-    EXPECT_EQ(window->width(), kMaxWindowWidth);
+    EXPECT_EQ(window->width(), kMaxClientWidth);
     EXPECT_EQ(window->clientArea()->height(), 325);
 }
 
