@@ -10,7 +10,6 @@
 
 #include "model/composed_record.h"
 #include "platform/qt_surface.h"
-#include "render/compose_hooks.h"
 #include "render/rule_body.h"
 #include "render/window_painter.h"
 #include "tables/graduation.h"
@@ -35,8 +34,7 @@ struct PaintedWindow {
     RuleState state;
     RedrawState redraw;
     ReadingTable table;
-    PainterMemory painter;
-    PanelMemory panel;
+    PaintMemory memory;
     QtSurface body{2501, 170};
     QtSurface buffer{625 + kExtraWidth, 325};
 
@@ -44,14 +42,14 @@ struct PaintedWindow {
         BuildAllTables(*tables);
         state.CxSize = kExtraWidth;
         ComposedRecord record;
-        NoComposeHooks hooks;
-        ComposeRuleBody(body, state, *tables, record, hooks);
+        ComposeRuleBody(body, state, *tables, record);
         buffer.setPatternImage(PatternTile());
         paint();
     }
 
     void paint() {
-        PaintWindow(buffer, body, state, redraw, table, painter, panel, kExtraWidth, kBlack,
+        const PaintPlan plan = PreparePaint(state, redraw, table, memory, kExtraWidth);
+        PaintWindow(buffer, body, state, table, plan, memory, redraw, kBlack,
                     /*labelsExposed=*/false);  // a move invalidates only the rule area
     }
 };

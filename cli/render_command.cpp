@@ -12,7 +12,6 @@
 #include "commands.h"
 #include "model/client_size.h"
 #include "platform/qt_surface.h"
-#include "render/compose_hooks.h"
 #include "render/rule_body.h"
 #include "render_window.h"
 #include "state_options.h"

@@ -16,11 +16,9 @@
 #include "model/reading_table.h"
 #include "platform/mapped_image.h"
 #include "platform/qt_surface.h"
-#include "render/compose_hooks.h"
+#include "platform/rule_view.h"
 #include "render/redraw_state.h"
 #include "render/rule_body.h"
-#include "render/window_layout.h"
-#include "render/window_painter.h"
 #include "tables/graduation.h"
 
 // The window background bitmap is compiled into a static library; register
@@ -45,8 +43,7 @@ std::unique_ptr<QtSurface> ComposedRuleBody(const RuleState& state) {
     BuildAllTables(*tables);
     auto body = std::make_unique<QtSurface>(kRuleBodyWidth, kRuleBodyHeight);
     ComposedRecord composed;
-    NoComposeHooks hooks;
-    ComposeRuleBody(*body, state, *tables, composed, hooks);
+    ComposeRuleBody(*body, state, *tables, composed);
     return body;
 }
 
@@ -62,27 +59,19 @@ int RenderWindowImage(const RuleState& given, int width, const std::string& outP
     const int a = width - kBaseClientWidth;
 
     // The state as the window holds it once it has been sized to this width
-    // and has painted nothing yet.
+    // and has painted nothing yet: the platform has erased the client area
+    // with the window background, and one paint draws the rule whole.
     RuleState state = given;
     state.CxSize = static_cast<int16_t>(a);
-
-    const std::unique_ptr<QtSurface> body = ComposedRuleBody(state);
-
-    // The platform erases the client area with the window background before
-    // the first paint (fill conventions: the rectangle reaches one past the
-    // last column and row).
-    QtSurface window(width, kClientHeight);
-    window.setPatternImage(WindowBackgroundTile());
-    window.eraseWithPattern();
-
+    RuleView view(width, WindowBackgroundTile());
+    ComposedRecord composed;
+    view.compose(state, composed);
     RedrawState redraw = RedrawState::ForPositions(state.SlidePos, state.CursorPos);
-    ReadingTable table;
-    PainterMemory painter;
-    PanelMemory panel;
-    PaintWindow(window, *body, state, redraw, table, painter, panel, a,
-                ToRgb(QGuiApplication::palette().color(QPalette::ButtonText)));
+    ReadingTable readings;
+    view.paint(state, redraw, readings, a,
+               ToRgb(QGuiApplication::palette().color(QPalette::ButtonText)), true);
 
-    if (!window.toImage().save(QString::fromStdString(outPath), "PNG")) {
+    if (!view.backBuffer().toImage().save(QString::fromStdString(outPath), "PNG")) {
         err << "tesmark-cli render: cannot write '" << outPath << "'\n";
         return 2;
     }

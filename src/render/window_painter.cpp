@@ -199,20 +199,33 @@ RulePixels ComputeRulePixels(const RuleState& state) {
     return px;
 }
 
-void PaintRule(Surface& target, const Surface& body, RuleState& state, RedrawState& redraw,
-               ReadingTable& table, PainterMemory& painter, PanelMemory& panel, int a) {
-    const bool widthChanged = a != painter.lastWidth;
-    painter.lastWidth = a;
-    const int b = layout::HalfExtra(a);
-
-    const RulePixels px = ComputeRulePixels(state);
+PaintPlan PreparePaint(RuleState& state, RedrawState& redraw, ReadingTable& table,
+                       const PaintMemory& memory, int a) {
+    PaintPlan plan;
+    plan.a = a;
+    plan.widthChanged = a != memory.painter.lastWidth;
+    plan.px = ComputeRulePixels(state);
     ApplyFocusFixUp(state);
 
     // A view whose pixels moved is repainted whatever the move's own pixel
     // test said (see the header).
-    if (painter.drawnZ != px.Z) redraw.RedrawHint |= kRedrawSlide;
-    if (painter.drawnCx != px.cx) redraw.RedrawHint |= kRedrawCursor;
-    const int hint = redraw.RedrawHint;
+    if (memory.painter.drawnZ != plan.px.Z) redraw.RedrawHint |= kRedrawSlide;
+    if (memory.painter.drawnCx != plan.px.cx) redraw.RedrawHint |= kRedrawCursor;
+    plan.hint = redraw.RedrawHint;
+
+    plan.panel = PlanReadouts(state, redraw, memory.panel, a);
+    RefreshPlannedReadings(plan.panel, state, table);
+    return plan;
+}
+
+void PaintRule(Surface& target, const Surface& body, const RuleState& state,
+               const ReadingTable& table, const PaintPlan& plan, PaintMemory& memory,
+               RedrawState& redraw) {
+    const int a = plan.a;
+    const int b = layout::HalfExtra(a);
+    const RulePixels& px = plan.px;
+    PainterMemory& painter = memory.painter;
+    painter.lastWidth = a;
 
     RulePainter paint(target, body);
 
@@ -220,14 +233,14 @@ void PaintRule(Surface& target, const Surface& body, RuleState& state, RedrawSta
     // partial paint of the panel relies on; a full paint clears the boxes and
     // draws its texts on a transparent background.
     TextBackdrop backdrop = TextBackdrop::Opaque;
-    if (hint == kRedrawAll) {
+    if (plan.hint == kRedrawAll) {
         backdrop = TextBackdrop::Transparent;
         target.setTextBackground(std::nullopt);
         paint.endPieces(a);
     }
     target.setFont(FontId::Normal);
 
-    const ViewContext views{paint, px, painter, hint, a, b, widthChanged};
+    const ViewContext views{paint, px, painter, plan.hint, a, b, plan.widthChanged};
     PaintLeftIndexView(views);
     PaintRightIndexView(views);
     PaintCursorStator(views);
@@ -239,7 +252,7 @@ void PaintRule(Surface& target, const Surface& body, RuleState& state, RedrawSta
     painter.drawnZ = px.Z;
     painter.drawnCx = px.cx;
 
-    PaintReadouts(target, state, redraw, table, panel, a, backdrop);
+    PaintReadouts(target, state, table, plan.panel, memory.panel, backdrop);
     PaintGlassAndOutlines(target, paint, a, b);
 
     redraw.PaintedFlag = 1;
@@ -248,12 +261,12 @@ void PaintRule(Surface& target, const Surface& body, RuleState& state, RedrawSta
     redraw.RedrawHint = kRedrawAll;
 }
 
-void PaintWindow(Surface& target, const Surface& body, RuleState& state, RedrawState& redraw,
-                 ReadingTable& table, PainterMemory& painter, PanelMemory& panel, int a,
-                 Rgb buttonText, bool labelsExposed) {
-    PaintRule(target, body, state, redraw, table, painter, panel, a);
+void PaintWindow(Surface& target, const Surface& body, const RuleState& state,
+                 const ReadingTable& table, const PaintPlan& plan, PaintMemory& memory,
+                 RedrawState& redraw, Rgb buttonText, bool labelsExposed) {
+    PaintRule(target, body, state, table, plan, memory, redraw);
     if (labelsExposed) PaintBarLabels(target, buttonText);
-    RulePainter(target, body).endPieces(a);
+    RulePainter(target, body).endPieces(plan.a);
     redraw.EverPainted = 1;
 }
 

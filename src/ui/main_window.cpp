@@ -6,13 +6,14 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 
 #include "model/scale_layout.h"
 #include "ops/random_generator.h"
 #include "platform/mapped_image.h"
-#include "platform/qt_surface.h"
-#include "render/rule_body.h"
+#include "platform/rule_view.h"
 #include "ui/client_area.h"
 #include "ui/edit_box.h"
 #include "ui/rebar.h"
@@ -28,10 +29,7 @@ static void InitTesmarkResources() {
 namespace tesmark {
 
 CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
-    : QMainWindow(parent),
-      state_(state),
-      session_(state),
-      tables_(std::make_unique<GraduationTables>()) {
+    : QMainWindow(parent), state_(state), session_(state) {
     InitTesmarkResources();
     setObjectName(QStringLiteral("MainWindow"));
     // A frame with a caption, a system menu, a sizing border and a minimize
@@ -53,16 +51,10 @@ CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
                                            now.time().second(), now.time().msec()));
     refreshScaleTooltips();
 
-    BuildAllTables(*tables_);
+    view_ = std::make_unique<RuleView>(ClientWidth(state_.CxSize), backgroundTile_);
     createRebar();
     setWindowTitleForLanguage();
-
-    ruleBody_ = std::make_unique<QtSurface>(kRuleBodyWidth, kRuleBodyHeight, kBodyColour);
-    backBuffer_ = std::make_unique<QtSurface>(ClientWidth(state_.CxSize), kClientHeight);
-    backBuffer_->setPatternImage(backgroundTile_);
-    backBuffer_->eraseWithPattern();
-    ruleBody_->setPatternImage(backgroundTile_);
-    ComposeRuleBody(*ruleBody_, state_, *tables_, session_.composed, *this);
+    composeAndReact();
 
     const int height = kClientHeight;
     setMinimumSize(kMinClientWidth, height);
@@ -174,21 +166,13 @@ void CMainWindow::refreshScaleTooltips() {
     tooltipIds_ = RowTooltipIds(state_);
 }
 
-QPushButton* CMainWindow::button(int controlId) const {
-    switch (controlId) {
-        case kSlideHomeButtonId:
-            return slideHome_;
-        case kCursorHomeButtonId:
-            return cursorHome_;
-        case kReverseButtonId:
-            return reverse_;
-        default:
-            return nullptr;
+void CMainWindow::composeAndReact() {
+    const Composition composition = view_->compose(state_, session_.composed);
+    if (composition.faceTurned && rebar_ != nullptr) {
+        rebar_->showBand(kFrontOptionsBand, state_.SlideRev == 0);
+        rebar_->showBand(kBackOptionsBand, state_.SlideRev != 0);
     }
-}
-
-QString CMainWindow::statusText() const {
-    return statusPart0_->text();
+    refreshScaleTooltips();
 }
 
 int CMainWindow::extraWidth() const {

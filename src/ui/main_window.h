@@ -5,9 +5,10 @@
 // handler here, which calls the matching operation (src/ops) with the
 // window's RuleSession and itself as the WindowPort. The operation changes
 // RuleState, sets RedrawHint and asks for the rule to be invalidated. The
-// client area's next paint runs PaintWindow (src/render) into the back
-// buffer — copying only the blocks of the rule body that moved — and shows
-// the buffer. Option changes recompose the rule body first.
+// client area's next paint has the RuleView (src/platform) bring its back
+// buffer up to date — copying only the blocks of the rule body that moved —
+// and shows the buffer. Option changes recompose the rule body first; the
+// window then shows the option toolbar of the face and renews the tooltips.
 //
 // The class is split by concern over several files: construction (here),
 // the ports (main_window_port.cpp), sizing and frame messages
@@ -15,8 +16,6 @@
 // commands (main_window_input.cpp).
 #include <QImage>
 #include <QMainWindow>
-#include <QPushButton>
-#include <QStatusBar>
 #include <QString>
 #include <array>
 #include <memory>
@@ -25,32 +24,30 @@
 #include "model/rule_state.h"
 #include "ops/rule_session.h"
 #include "ops/window_port.h"
-#include "render/compose_hooks.h"
-#include "render/readout_panel.h"
-#include "render/window_painter.h"
-#include "tables/graduation.h"
+#include "render/rule_body.h"
 
 class QLabel;
 class QPainter;
+class QPushButton;
 class QRect;
+class QStatusBar;
 
 namespace tesmark {
 
 class ClientArea;
 class EditBox;
-class QtSurface;
 class Rebar;
 class RuleToolbar;
+class RuleView;
 class SlideBar;
 
-// Control identifiers of the children.
+// The push buttons, by the commands they issue.
 inline constexpr int kReverseButtonId = 111;
 inline constexpr int kSlideHomeButtonId = 123;
 inline constexpr int kCursorHomeButtonId = 124;
-inline constexpr int kEditBoxId = 901;
 inline constexpr int kCmdAlwaysOnTop = 150;
 
-class CMainWindow : public QMainWindow, public WindowPort, public ComposeHooks {
+class CMainWindow : public QMainWindow, public WindowPort {
     Q_OBJECT
   public:
     explicit CMainWindow(RuleState& state, QWidget* parent = nullptr);
@@ -69,10 +66,6 @@ class CMainWindow : public QMainWindow, public WindowPort, public ComposeHooks {
     bool ctrlDown() const override;
     bool rightButtonDown() const override;
 
-    // --- ComposeHooks
-    void showToolbarBand(int band, bool show) override;
-    void refreshScaleTooltips() override;
-
     // --- Commands and frame messages
     // Runs a command by its identifier (either language's); false when the
     // window does not know it.
@@ -82,7 +75,6 @@ class CMainWindow : public QMainWindow, public WindowPort, public ComposeHooks {
     void onMenuClosed();
 
     // --- Painting (called by the client area)
-    void paintRuleNow();  // PaintRule on the back buffer at once (a resize)
     void paintClient(QPainter& painter, const QRect& region);
 
     // --- Mouse on the client area (client coordinates)
@@ -90,24 +82,10 @@ class CMainWindow : public QMainWindow, public WindowPort, public ComposeHooks {
     void clientDoubleClick(int x, int y);
     QString scaleTooltipAt(int x, int y) const;
 
-    // --- For the tests and tesmark-cli
-    RuleSession& session() { return session_; }
-    RuleState& state() { return state_; }
-    const GraduationTables& tables() const { return *tables_; }
-    const QtSurface& ruleBody() const { return *ruleBody_; }
-    const QtSurface& backBuffer() const { return *backBuffer_; }
-    ClientArea* clientArea() const { return client_; }
-    SlideBar* slideBar() const { return slideBar_; }
-    SlideBar* cursorBar() const { return cursorBar_; }
-    EditBox* editBox() const { return editBox_; }
-    Rebar* rebar() const { return rebar_; }
-    RuleToolbar* toolbar(int index) const { return toolbars_[static_cast<std::size_t>(index)]; }
-    QStatusBar* ruleStatusBar() const { return statusBar_; }
-    QString statusText() const;
-    QPushButton* button(int controlId) const;
-    QRect ruleRect() const;
-    int extraWidth() const;  // the client width less 625
-    const std::array<int, 10>& scaleTooltipIds() const { return tooltipIds_; }
+    // What the window holds of the rule: the session of the operations and
+    // the picture. The controls are found by their object names.
+    const RuleSession& session() const { return session_; }
+    const RuleView& ruleView() const { return *view_; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -122,8 +100,12 @@ class CMainWindow : public QMainWindow, public WindowPort, public ComposeHooks {
     void createRebar();
     void loadImages();
     void layoutForWidth(int extra);
-    // A back buffer as wide as the client area (a new one repaints whole).
-    void fitBackBuffer();
+    int extraWidth() const;  // the client width less 625
+    QRect ruleRect() const;
+    // Composes the rule body for the state, then shows the option toolbar
+    // of the face and renews the scale-name tooltips.
+    void composeAndReact();
+    void refreshScaleTooltips();
     void placeOnScreen();
     void onScroll(BarId bar, int16_t code);
     void onWheel(int delta);
@@ -132,11 +114,7 @@ class CMainWindow : public QMainWindow, public WindowPort, public ComposeHooks {
 
     RuleState& state_;
     RuleSession session_;
-    std::unique_ptr<GraduationTables> tables_;
-    std::unique_ptr<QtSurface> ruleBody_;
-    std::unique_ptr<QtSurface> backBuffer_;
-    PainterMemory painter_;
-    PanelMemory panel_;
+    std::unique_ptr<RuleView> view_;
     std::array<int, 10> tooltipIds_{};
 
     ClientArea* client_ = nullptr;

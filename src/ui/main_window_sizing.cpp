@@ -5,12 +5,14 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMoveEvent>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QStatusBar>
 
 #include "model/positions.h"
 #include "platform/mapped_image.h"
-#include "platform/qt_surface.h"
+#include "platform/rule_view.h"
 #include "ui/client_area.h"
 #include "ui/edit_box.h"
 #include "ui/main_window.h"
@@ -25,8 +27,9 @@ void CMainWindow::resizeEvent(QResizeEvent* event) {
     if (!constructed_ || isMinimized()) return;  // minimizing leaves everything as it was
     const int extra = event->size().width() - kBaseClientWidth;
     state_.CxSize = static_cast<int16_t>(extra);
+    // The client area's own repaint after the resize paints the rule whole
+    // at the new width (once: nothing is painted here).
     client_->resize(ClientWidth(extra), kClientHeight);
-    if (session_.redraw.EverPainted != 0) paintRuleNow();
     layoutForWidth(extra);
 }
 
@@ -86,8 +89,8 @@ void CMainWindow::changeEvent(QEvent* event) {
     if (event->type() != QEvent::PaletteChange || !constructed_) return;
     // The bitmaps carry the system colours: load them anew.
     loadImages();
-    backBuffer_->setPatternImage(backgroundTile_);
-    ruleBody_->setPatternImage(backgroundTile_);
+    // The whole client area is painted again, background included.
+    view_->setBackground(backgroundTile_);
     for (SlideBar* bar : {slideBar_, cursorBar_}) {
         QPalette trough = bar->palette();
         trough.setBrush(QPalette::Window, QBrush(barTile_));
@@ -101,8 +104,6 @@ void CMainWindow::changeEvent(QEvent* event) {
     slideHome_->setIcon(home);
     cursorHome_->setIcon(home);
     reverse_->setIcon(QIcon(QPixmap::fromImage(LoadMappedBitmap(kReverseButtonBitmap, palette()))));
-    // The whole client area is painted again, background included.
-    backBuffer_->eraseWithPattern();
     session_.redraw.RedrawHint = kRedrawAll;
     client_->update();
 }

@@ -12,7 +12,6 @@
 
 #include "model/composed_record.h"
 #include "platform/qt_surface.h"
-#include "render/compose_hooks.h"
 #include "render/rule_body.h"
 #include "render/window_painter.h"
 #include "tables/graduation.h"
@@ -46,8 +45,7 @@ QImage CheckerTile() {
 std::unique_ptr<QtSurface> ComposedBody(const RuleState& state) {
     auto body = std::make_unique<QtSurface>(2501, 170);
     ComposedRecord record;
-    NoComposeHooks hooks;
-    ComposeRuleBody(*body, state, Tables(), record, hooks);
+    ComposeRuleBody(*body, state, Tables(), record);
     return body;
 }
 
@@ -57,8 +55,7 @@ struct Window {
     RuleState state;
     RedrawState redraw;
     ReadingTable table;
-    PainterMemory painter;
-    PanelMemory panel;
+    PaintMemory memory;
     const QtSurface& body;
     QtSurface buffer{625 + kA, 325, kUnpainted};
 
@@ -69,7 +66,8 @@ struct Window {
     }
 
     void paint() {
-        PaintWindow(buffer, body, state, redraw, table, painter, panel, kA, kButtonText);
+        const PaintPlan plan = PreparePaint(state, redraw, table, memory, kA);
+        PaintWindow(buffer, body, state, table, plan, memory, redraw, kButtonText);
     }
 };
 

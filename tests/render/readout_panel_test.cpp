@@ -39,7 +39,13 @@ struct Panel {
     void paint(int16_t hint, TextBackdrop backdrop = TextBackdrop::Transparent) {
         dc.clear();
         redraw.RedrawHint = hint;
-        PaintReadouts(dc, state, redraw, table, memory, kA, backdrop);
+        paintAt(kA, backdrop);
+    }
+    // The panel's share of a rule paint: plan, refresh, draw.
+    void paintAt(int a, TextBackdrop backdrop) {
+        const PanelPlan plan = PlanReadouts(state, redraw, memory, a);
+        RefreshPlannedReadings(plan, state, table);
+        PaintReadouts(dc, state, table, plan, memory, backdrop);
     }
     // A full paint as after start-up; the drawn positions are then current.
     void settle() {
@@ -330,8 +336,7 @@ TEST(PartialPaint, AWidthChangeRedrawsAndClearsTheRightBox) {
     panel.settle();
     panel.redraw.RedrawHint = kRedrawNothing;
     panel.dc.clear();
-    PaintReadouts(panel.dc, panel.state, panel.redraw, panel.table, panel.memory, kA + 10,
-                  TextBackdrop::Opaque);
+    panel.paintAt(kA + 10, TextBackdrop::Opaque);
     EXPECT_TRUE(panel.dc.findRectangle(546 + kA + 10, 158, 605 + kA + 10, 209));
     EXPECT_EQ(panel.dc.rectangles().size(), 3u);
     EXPECT_EQ(panel.textsAtX(kRightX + 10).size(), 5u);

@@ -24,8 +24,8 @@ struct Window {
     RuleState state;
     RedrawState redraw;
     ReadingTable table;
-    PainterMemory painter;
-    PanelMemory panel;
+    PaintMemory memory;
+    PainterMemory& painter = memory.painter;
     RecordingSurface body{2501, 170};
     RecordingSurface dc{625 + kA, 325};
     int a = kA;
@@ -35,7 +35,8 @@ struct Window {
     void paint(int16_t hint) {
         dc.clear();
         redraw.RedrawHint = hint;
-        PaintRule(dc, body, state, redraw, table, painter, panel, a);
+        const PaintPlan plan = PreparePaint(state, redraw, table, memory, a);
+        PaintRule(dc, body, state, table, plan, memory, redraw);
     }
 
     // The copy to the window position (x, y), if any.
@@ -412,8 +413,10 @@ TEST(PaintRuleTest, RecordsWhatItDrewAndLeavesTheHintAtEverything) {
 TEST(PaintWindowTest, DrawsTheLabelsOverTheirWhiteEdgeAndTheEndPieces) {
     Window window;
     const Rgb buttonText{1, 2, 3};
-    PaintWindow(window.dc, window.body, window.state, window.redraw, window.table, window.painter,
-                window.panel, kA, buttonText);
+    const PaintPlan plan =
+        PreparePaint(window.state, window.redraw, window.table, window.memory, kA);
+    PaintWindow(window.dc, window.body, window.state, window.table, plan, window.memory,
+                window.redraw, buttonText);
     EXPECT_EQ(window.redraw.EverPainted, 1);
 
     std::vector<SurfaceCall> labels;
