@@ -50,8 +50,8 @@ class RuleView {
 
     // One paint of the window for the extra width a: prepares, then paints
     // the rule, the bar labels when `labelsExposed`, and the end pieces.
-    void paint(RuleState& state, RedrawState& redraw, ReadingTable& readings, int a,
-               Rgb buttonText, bool labelsExposed);
+    void paint(RuleState& state, RedrawState& redraw, ReadingTable& readings, int a, Rgb buttonText,
+               bool labelsExposed);
 
   private:
     std::unique_ptr<GraduationTables> tables_;

@@ -9,6 +9,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "model/positions.h"
 #include "platform/mapped_image.h"
@@ -25,7 +26,11 @@ namespace tesmark {
 void CMainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (!constructed_ || isMinimized()) return;  // minimizing leaves everything as it was
-    const int extra = event->size().width() - kBaseClientWidth;
+    // The size hints keep the width within its limits, but a window manager
+    // may ignore them: the client area and CxSize never leave the limits, a
+    // narrower window clips the client area, a wider one shows it whole.
+    const int extra =
+        std::clamp(event->size().width() - kBaseClientWidth, int{kMinCxSize}, int{kMaxCxSize});
     state_.CxSize = static_cast<int16_t>(extra);
     // The client area's own repaint after the resize paints the rule whole
     // at the new width (once: nothing is painted here).

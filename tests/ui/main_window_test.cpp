@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTest>
 #include <QWheelEvent>
@@ -160,6 +161,27 @@ TEST_F(MainWindowTest, WidthStaysWithinItsLimitsAndHeightIsFixed) {
     QApplication::processEvents();
     EXPECT_EQ(window->width(), kMaxClientWidth);
     EXPECT_EQ(clientArea()->height(), 325);
+}
+
+TEST_F(MainWindowTest, ASizeBeyondTheLimitsKeepsTheClientAreaWithinThem) {
+    // A window manager that ignores the size hints can give any width; the
+    // width kept and the layout stay within the limits.
+    open();
+    struct Case {
+        int windowWidth;
+        int cxSize;
+    };
+    for (const Case& c : {Case{500, kMinCxSize}, Case{3000, kMaxCxSize}, Case{1000, 375}}) {
+        SCOPED_TRACE(c.windowWidth);
+        QResizeEvent event(QSize(c.windowWidth, window->height()), window->size());
+        QApplication::sendEvent(window.get(), &event);
+        settle();
+        EXPECT_EQ(state.CxSize, c.cxSize);
+        EXPECT_EQ(clientArea()->width(), ClientWidth(c.cxSize));
+        EXPECT_EQ(rebar()->width(), ClientWidth(c.cxSize));
+        EXPECT_EQ(cursorBar()->geometry(), QRect(160, 256, 370 + c.cxSize, 29));
+        EXPECT_EQ(window->ruleView().backBuffer().width(), ClientWidth(c.cxSize));
+    }
 }
 
 TEST_F(MainWindowTest, MovingRemembersThePlaceAndAsksForAFullRepaint) {
