@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/client_size.h"
+#include "render/window_layout.h"
 
 namespace tesmark {
 
@@ -20,7 +21,9 @@ RuleView::RuleView(int clientWidth, const QImage& backgroundTile)
 RuleView::~RuleView() = default;
 
 Composition RuleView::compose(const RuleState& state, ComposedRecord& last) {
-    return ComposeRuleBody(*body_, state, *tables_, last);
+    const Composition composition = ComposeRuleBody(*body_, state, *tables_, last);
+    if (composition.redrawn.any()) bodyChanged_ = true;
+    return composition;
 }
 
 bool RuleView::fitWidth(int clientWidth) {
@@ -31,6 +34,7 @@ bool RuleView::fitWidth(int clientWidth) {
     resized->copyFrom(*backBuffer_, 0, 0, std::min(backBuffer_->width(), clientWidth),
                       kClientHeight, 0, 0);
     backBuffer_ = std::move(resized);
+    bodyChanged_ = true;
     return true;
 }
 
@@ -39,13 +43,30 @@ void RuleView::setBackground(const QImage& tile) {
     body_->setPatternImage(tile);
     backBuffer_->setPatternImage(tile);
     backBuffer_->eraseWithPattern();
+    bodyChanged_ = true;
 }
 
-void RuleView::paint(RuleState& state, RedrawState& redraw, ReadingTable& readings, int a,
-                     Rgb buttonText, bool labelsExposed) {
-    const PaintPlan plan = PreparePaint(state, redraw, readings, memory_, a);
+QRegion RuleView::paint(RuleState& state, RedrawState& redraw, ReadingTable& readings, int a,
+                        Rgb buttonText, bool labelsExposed) {
+    const int16_t lastCursorSlideSource = memory_.painter.CursorSlideSource;
+    PaintPlan plan = PreparePaint(state, redraw, readings, memory_, a);
     PaintWindow(*backBuffer_, *body_, state, readings, plan, memory_, redraw, buttonText,
                 labelsExposed);
+
+    // A new body or buffer may differ anywhere, whatever the plan redrew
+    // (the end pieces show the body's scale names on every paint).
+    if (bodyChanged_) plan.hint = kRedrawAll;
+    bodyChanged_ = false;
+    QRegion damage;
+    for (const PixelRect& r : PaintDamage(plan, lastCursorSlideSource)) {
+        damage += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
+    if (labelsExposed) {
+        const layout::LabelArea& labels = layout::kBarLabelArea;
+        damage +=
+            QRect(labels.left, labels.top, labels.right - labels.left, labels.bottom - labels.top);
+    }
+    return damage;
 }
 
 }  // namespace tesmark

@@ -11,6 +11,7 @@
 // first; compose() says what changed, and the owner reacts (toolbar band,
 // tooltips).
 #include <QImage>
+#include <QRegion>
 #include <memory>
 
 #include "model/composed_record.h"
@@ -50,8 +51,10 @@ class RuleView {
 
     // One paint of the window for the extra width a: prepares, then paints
     // the rule, the bar labels when `labelsExposed`, and the end pieces.
-    void paint(RuleState& state, RedrawState& redraw, ReadingTable& readings, int a, Rgb buttonText,
-               bool labelsExposed);
+    // Returns the client pixels the paint may have changed: only those need
+    // to reach the screen.
+    QRegion paint(RuleState& state, RedrawState& redraw, ReadingTable& readings, int a,
+                  Rgb buttonText, bool labelsExposed);
 
   private:
     std::unique_ptr<GraduationTables> tables_;
@@ -59,6 +62,7 @@ class RuleView {
     std::unique_ptr<QtSurface> backBuffer_;
     QImage backgroundTile_;
     PaintMemory memory_;
+    bool bodyChanged_ = true;  // composed or given a new buffer since the last paint
 };
 
 }  // namespace tesmark

@@ -100,6 +100,12 @@ struct BarLabel {
 };
 inline constexpr std::array<BarLabel, 2> kBarLabels{{{12, 226, "SLIDE"}, {12, 262, "CURSOR"}}};
 inline constexpr int kLabelShadowOffset = 2;
+// Where the labels and their white edges stand: columns 12 .. 99, rows
+// 226 .. 277.
+struct LabelArea {
+    int left, top, right, bottom;
+};
+inline constexpr LabelArea kBarLabelArea{12, 226, 100, 278};
 
 // --- Readout panel --------------------------------------------------------
 

@@ -270,6 +270,64 @@ void PaintWindow(Surface& target, const Surface& body, const RuleState& state,
     redraw.EverPainted = 1;
 }
 
+std::vector<PixelRect> PaintDamage(const PaintPlan& plan, int16_t lastCursorSlideSource) {
+    const int a = plan.a;
+    const int b = layout::HalfExtra(a);
+    const int right = kBaseClientWidth + a;
+    if (plan.hint == kRedrawAll) {
+        // The glass frame stands out 3 pixels above and below the rule.
+        return {{0, layout::kEraseAboveTop, right, layout::kEraseBelowBottom}};
+    }
+    const int top = layout::kUpperStator.windowTop;
+    const int bottom = layout::kLowerStator.windowTop + layout::kLowerStator.height;
+    const int slideTop = layout::kSlideBand.windowTop;
+    const int slideBottom = slideTop + layout::kSlideBand.height;
+    const int upperBottom = layout::kUpperStator.windowTop + layout::kUpperStator.height;
+    const int lowerTop = layout::kLowerStator.windowTop;
+    const int cursorLeft = layout::kCursorViewX + b;
+    const int cursorRight = layout::kCursorRightBlockX + layout::kCursorRightBlockWidth + b;
+
+    std::vector<PixelRect> damage;
+    const bool slide = HasBit(plan.hint, kRedrawSlide);
+    const bool cursor = HasBit(plan.hint, kRedrawCursor);
+    if (slide) {
+        damage.push_back(
+            {layout::kLeftViewX, top, layout::kLeftViewX + layout::kLeftViewBaseWidth + b, bottom});
+    }
+    if (slide || plan.widthChanged) {
+        damage.push_back({layout::kRightViewX + b, top,
+                          layout::kRightViewX + layout::kRightViewBaseWidth + a, bottom});
+    }
+    if (cursor) {
+        damage.push_back({cursorLeft, top, cursorRight, upperBottom});
+        damage.push_back({cursorLeft, lowerTop, cursorRight, bottom});
+    }
+    if (slide || cursor || plan.px.S != lastCursorSlideSource) {
+        damage.push_back({cursorLeft, slideTop, cursorRight, slideBottom});
+    }
+
+    // The readout boxes, as the panel's fills cover them.
+    const PanelPlan& panel = plan.panel;
+    auto box = [&](const layout::ReadoutColumnLayout& column, int offset,
+                   const layout::BoxPart& first, const layout::BoxPart& last) {
+        damage.push_back({column.fillLeft + offset, first.top, column.fillRight + offset - 1,
+                          last.fillBottom - 1});
+    };
+    if (panel.redrawsLeftIndex())
+        box(layout::kLeftReadout, 0, layout::kUpperPart, layout::kLowerPart);
+    if (panel.redrawsCursorStator()) {
+        box(layout::kCursorReadout, b, layout::kUpperPart, layout::kUpperPart);
+        box(layout::kCursorReadout, b, layout::kLowerPart, layout::kLowerPart);
+    }
+    if (panel.redrawsCursorSlide()) {
+        box(layout::kCursorReadout, b, layout::kSlidePart, layout::kSlidePart);
+    }
+    if (panel.redrawsRightIndex()) {
+        box(layout::kRightReadout, a, layout::kUpperPart, layout::kLowerPart);
+    }
+    return damage;
+}
+
 void PaintBarLabels(Surface& target, Rgb buttonText) {
     target.setFont(FontId::Bold);
     target.setTextBackground(std::nullopt);

@@ -15,6 +15,7 @@
 // records what it drew in the paint's own memory and the redraw bookkeeping.
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "model/reading_table.h"
 #include "model/rule_state.h"
@@ -82,6 +83,20 @@ PaintPlan PreparePaint(RuleState& state, RedrawState& redraw, ReadingTable& tabl
 void PaintRule(Surface& target, const Surface& body, const RuleState& state,
                const ReadingTable& table, const PaintPlan& plan, PaintMemory& memory,
                RedrawState& redraw);
+
+// A rectangle of client pixels: columns left .. right - 1, rows top .. bottom - 1.
+struct PixelRect {
+    int left, top, right, bottom;
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// Every pixel a paint by the plan may change, as a list of rectangles that
+// may overlap: the blocks of the views it copies and the readout boxes it
+// rewrites (the glass, the outlines and the focus frame are redrawn where
+// they stood, so they change nothing). A full paint changes the whole rule
+// area. `lastCursorSlideSource` is the cursor view's slide source of the last
+// paint (PainterMemory::CursorSlideSource); the labels are not included.
+std::vector<PixelRect> PaintDamage(const PaintPlan& plan, int16_t lastCursorSlideSource);
 
 // The window's paint: PaintRule, the "SLIDE" and "CURSOR" labels in the
 // button-text colour (over a white copy 2 pixels right and below) and the two

@@ -179,8 +179,4 @@ int CMainWindow::extraWidth() const {
     return client_->width() - kBaseClientWidth;
 }
 
-QRect CMainWindow::ruleRect() const {
-    return geometry::RuleRect(extraWidth());
-}
-
 }  // namespace tesmark

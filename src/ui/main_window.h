@@ -30,6 +30,7 @@ class QLabel;
 class QPainter;
 class QPushButton;
 class QRect;
+class QRegion;
 class QStatusBar;
 
 namespace tesmark {
@@ -74,8 +75,9 @@ class CMainWindow : public QMainWindow, public WindowPort {
     // A menu closed: clean-ups, and a numeric edit-box text is committed.
     void onMenuClosed();
 
-    // --- Painting (called by the client area)
-    void paintClient(QPainter& painter, const QRect& region);
+    // --- Painting (called by the client area): shows the back buffer,
+    // bringing it up to date first if the rule changed.
+    void paintClient(QPainter& painter, const QRegion& region);
 
     // --- Mouse on the client area (client coordinates)
     void clientMousePress(int x, int y);
@@ -101,11 +103,15 @@ class CMainWindow : public QMainWindow, public WindowPort {
     void loadImages();
     void layoutForWidth(int extra);
     int extraWidth() const;  // the client width less 625
-    QRect ruleRect() const;
     // Composes the rule body for the state, then shows the option toolbar
     // of the face and renews the scale-name tooltips.
     void composeAndReact();
     void refreshScaleTooltips();
+    // Paints the rule into the back buffer; returns the pixels it changed.
+    QRegion paintBackBuffer(bool labelsExposed);
+    // The queued paint after a move: the back buffer, then a repaint of
+    // what changed.
+    void renderRule();
     void placeOnScreen();
     void onScroll(BarId bar, int16_t code);
     void onWheel(int delta);
@@ -132,6 +138,8 @@ class CMainWindow : public QMainWindow, public WindowPort {
     QImage backgroundTile_;
     QImage barTile_;
     bool constructed_ = false;
+    bool ruleStale_ = true;      // the back buffer does not show the state yet
+    bool renderQueued_ = false;  // renderRule() is waiting in the event queue
 };
 
 }  // namespace tesmark

@@ -3,6 +3,7 @@
 // that moved, and the client area shows the buffer.
 #include <QPainter>
 #include <QPalette>
+#include <QRegion>
 
 #include "platform/qt_surface.h"
 #include "platform/rule_view.h"
@@ -13,24 +14,37 @@
 
 namespace tesmark {
 
-void CMainWindow::paintClient(QPainter& painter, const QRect& region) {
+QRegion CMainWindow::paintBackBuffer(bool labelsExposed) {
     const int extra = extraWidth();
-    const bool touchesRule = region.intersects(ruleRect().adjusted(0, -3, 0, 4));
-    const bool newWidth = view_->backBuffer().width() != ClientWidth(extra);
-    if (touchesRule || session_.redraw.EverPainted == 0 || newWidth) {
-        // A new width needs a new buffer, and the rule repainted whole.
-        if (view_->fitWidth(ClientWidth(extra))) session_.redraw.RedrawHint = kRedrawAll;
-        const bool firstPaint = session_.redraw.EverPainted == 0;
-        slideBar_->show();
-        cursorBar_->show();
-        // The cursor bar takes the keyboard focus once it can: it is hidden
-        // until this first paint.
-        if (firstPaint) cursorBar_->setFocus(Qt::OtherFocusReason);
-        view_->paint(state_, session_.redraw, session_.readings, extra,
-                     ToRgb(palette().color(QPalette::ButtonText)),
-                     region.intersects(geometry::kBarLabelArea));
+    ruleStale_ = false;
+    // A new width needs a new buffer, and the rule repainted whole.
+    if (view_->fitWidth(ClientWidth(extra))) session_.redraw.RedrawHint = kRedrawAll;
+    const bool firstPaint = session_.redraw.EverPainted == 0;
+    slideBar_->show();
+    cursorBar_->show();
+    // The cursor bar takes the keyboard focus once it can: it is hidden
+    // until this first paint.
+    if (firstPaint) cursorBar_->setFocus(Qt::OtherFocusReason);
+    return view_->paint(state_, session_.redraw, session_.readings, extra,
+                        ToRgb(palette().color(QPalette::ButtonText)), labelsExposed);
+}
+
+void CMainWindow::renderRule() {
+    renderQueued_ = false;
+    if (!ruleStale_) return;  // a paint since the move has brought the buffer up to date
+    client_->update(paintBackBuffer(false));  // a move exposes no bar label
+}
+
+void CMainWindow::paintClient(QPainter& painter, const QRegion& region) {
+    const bool newWidth = view_->backBuffer().width() != ClientWidth(extraWidth());
+    if (ruleStale_ || session_.redraw.EverPainted == 0 || newWidth) {
+        const QRegion damage = paintBackBuffer(region.intersects(geometry::kBarLabelArea));
+        // What the paint changed beyond this region must reach the screen too.
+        const QRegion unseen = damage - region;
+        if (!unseen.isEmpty()) client_->update(unseen);
     }
-    painter.drawImage(region.topLeft(), view_->backBuffer().image(), region);
+    const QImage& buffer = view_->backBuffer().image();
+    for (const QRect& rect : region) painter.drawImage(rect.topLeft(), buffer, rect);
 }
 
 }  // namespace tesmark

@@ -40,7 +40,13 @@ void CMainWindow::setStatusText(std::string_view text) {
 }
 
 void CMainWindow::invalidateRule() {
-    client_->update(ruleRect());
+    // The rule is painted into the back buffer once the events already
+    // waiting have been handled, so a burst of moves costs one paint; only
+    // the pixels that paint changes are then shown.
+    ruleStale_ = true;
+    if (renderQueued_) return;
+    renderQueued_ = true;
+    QMetaObject::invokeMethod(this, &CMainWindow::renderRule, Qt::QueuedConnection);
 }
 
 void CMainWindow::composeRuleBody() {

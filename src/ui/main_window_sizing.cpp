@@ -110,6 +110,7 @@ void CMainWindow::changeEvent(QEvent* event) {
     cursorHome_->setIcon(home);
     reverse_->setIcon(QIcon(QPixmap::fromImage(LoadMappedBitmap(kReverseButtonBitmap, palette()))));
     session_.redraw.RedrawHint = kRedrawAll;
+    ruleStale_ = true;
     client_->update();
 }
 

@@ -33,6 +33,8 @@ inline constexpr int kHomeButtonWidth = 60;
 inline const QRect kReverseButton(100, 220, 40, 65);
 
 // Where the "SLIDE" and "CURSOR" labels (and their white edges) stand.
-inline const QRect kBarLabelArea(12, 226, 88, 52);
+inline const QRect kBarLabelArea(layout::kBarLabelArea.left, layout::kBarLabelArea.top,
+                                 layout::kBarLabelArea.right - layout::kBarLabelArea.left,
+                                 layout::kBarLabelArea.bottom - layout::kBarLabelArea.top);
 
 }  // namespace tesmark::geometry

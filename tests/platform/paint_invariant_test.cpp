@@ -65,9 +65,12 @@ struct Window {
         buffer.setPatternImage(CheckerTile());
     }
 
-    void paint() {
+    // Paints and returns what the paint said it may change.
+    std::vector<PixelRect> paint() {
+        const int16_t lastSource = memory.painter.CursorSlideSource;
         const PaintPlan plan = PreparePaint(state, redraw, table, memory, kA);
         PaintWindow(buffer, body, state, table, plan, memory, redraw, kButtonText);
+        return PaintDamage(plan, lastSource);
     }
 };
 
@@ -165,6 +168,20 @@ std::vector<Event> Join(std::initializer_list<std::vector<Event>> parts) {
     return events;
 }
 
+// The first pixel that changed between two pictures outside the damage.
+std::string ChangeOutside(const QImage& before, const QImage& after,
+                          const std::vector<PixelRect>& damage) {
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x) {
+            if (before.pixel(x, y) == after.pixel(x, y)) continue;
+            bool inside = false;
+            for (const PixelRect& r : damage)
+                inside = inside || (x >= r.left && x < r.right && y >= r.top && y < r.bottom);
+            if (!inside) return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+        }
+    return {};
+}
+
 std::string FirstDifference(const QImage& got, const QImage& want) {
     for (int y = 0; y < want.height(); ++y)
         for (int x = 0; x < want.width(); ++x)
@@ -191,10 +208,14 @@ TEST_P(PartialRepaint, LeavesThePixelsOfAFullPaintOfTheSameState) {
         Apply(window, event);
         if (!event.paint) continue;
         ASSERT_NE(window.redraw.RedrawHint, kRedrawAll) << "every step must paint partially";
-        window.paint();
+        const QImage before = window.buffer.toImage();
+        const std::vector<PixelRect> damage = window.paint();
         const QImage got = window.buffer.toImage();
         const QImage want = FullPaint(window.state, *body);
         ASSERT_TRUE(got == want) << "after step " << step << ": " << FirstDifference(got, want);
+        // Only the damage reaches the screen, so nothing may change outside it.
+        ASSERT_EQ(ChangeOutside(before, got, damage), "")
+            << "after step " << step << ", a pixel changed outside the paint's damage";
     }
     EXPECT_NE(window.buffer.toImage(), initial) << "the scenario should change the picture";
 }

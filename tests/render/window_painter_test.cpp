@@ -449,3 +449,42 @@ TEST(PaintWindowTest, DrawsTheLabelsOverTheirWhiteEdgeAndTheEndPieces) {
 
 }  // namespace
 }  // namespace tesmark
+
+namespace tesmark {
+namespace {
+
+// What a paint says it changes: a cursor step only the cursor's column (the
+// glass's view and its box), a slide step the index views and boxes too, a
+// full paint the whole rule area, and a paint with nothing to do nothing.
+TEST(PaintDamageTest, NamesTheBlocksAndBoxesEachKindOfPaintRewrites) {
+    Window window;
+    window.paint(kRedrawAll);
+    const auto damageOf = [&window](int16_t hint) {
+        window.redraw.RedrawHint = hint;
+        const int16_t lastSource = window.painter.CursorSlideSource;
+        const PaintPlan plan =
+            PreparePaint(window.state, window.redraw, window.table, window.memory, kA);
+        return PaintDamage(plan, lastSource);
+    };
+    EXPECT_EQ(damageOf(kRedrawAll), (std::vector<PixelRect>{{0, 36, 625 + kA, 213}}));
+    EXPECT_TRUE(damageOf(kRedrawNothing).empty());
+
+    window.state.CursorPos += 3000;
+    const std::vector<PixelRect> cursorStep = damageOf(kRedrawCursor);
+    EXPECT_EQ(cursorStep, (std::vector<PixelRect>{{279 + kB, 40, 415 + kB, 90},
+                                                  {279 + kB, 158, 415 + kB, 208},
+                                                  {279 + kB, 91, 415 + kB, 157},
+                                                  {220 + kB, 40, 276 + kB, 90},
+                                                  {220 + kB, 158, 276 + kB, 208},
+                                                  {220 + kB, 91, 276 + kB, 157}}));
+    window.state.CursorPos -= 3000;
+
+    window.state.SlidePos += 3000;
+    const std::vector<PixelRect> slideStep = damageOf(kRedrawSlide);
+    EXPECT_EQ(slideStep.front(), (PixelRect{88, 40, 217 + kB, 208})) << "the left index view";
+    EXPECT_EQ(slideStep[1], (PixelRect{418 + kB, 40, 546 + kA, 208})) << "the right index view";
+    EXPECT_EQ(slideStep.back(), (PixelRect{546 + kA, 40, 604 + kA, 208})) << "the right box";
+}
+
+}  // namespace
+}  // namespace tesmark
