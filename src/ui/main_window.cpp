@@ -42,6 +42,7 @@ CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
     setWindowIcon(icon);
 
     loadImages();
+    InstallRuleAccessibility();
     createControls();
 
     // The random generator of the greetings, seeded from the local time.
@@ -55,6 +56,7 @@ CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
     createRebar();
     setWindowTitleForLanguage();
     composeAndReact();
+    applyAccessibleNames();
 
     const int height = kClientHeight;
     setMinimumSize(kMinClientWidth, height);
@@ -164,6 +166,36 @@ void CMainWindow::setWindowTitleForLanguage() {
 
 void CMainWindow::refreshScaleTooltips() {
     tooltipIds_ = RowTooltipIds(state_);
+}
+
+void CMainWindow::applyAccessibleNames() {
+    struct Names {
+        QWidget* widget;
+        const char* english;
+        const char* englishDescription;
+        const char* japanese;
+        const char* japaneseDescription;
+    };
+    const Names names[] = {
+        {slideBar_, "Slide bar", "Moves the slide; arrows step, Page keys jump", "滑尺バー",
+         "滑尺を動かします"},
+        {cursorBar_, "Cursor bar", "Moves the cursor; arrows step, Page keys jump", "カーソルバー",
+         "カーソルを動かします"},
+        {slideHome_, "Slide home", "Puts the slide back in the middle", "滑尺を中央へ",
+         "滑尺を中央に戻します"},
+        {cursorHome_, "Cursor home", "Puts the cursor back in the middle", "カーソルを中央へ",
+         "カーソルを中央に戻します"},
+        {reverse_, "Reverse", "Turns the rule over", "裏返す", "計算尺を裏返します"},
+        {editBox_, "Edit box", "A number to set on the rule, and the numbers used before",
+         "エディット・ボックス", "計算尺に設定する数値と、その履歴"},
+        {statusPart0_, "Status", "The last message", "ステータス", "最後のメッセージ"},
+    };
+    const bool english = state_.Language == 0;
+    for (const Names& n : names) {
+        n.widget->setAccessibleName(QString::fromUtf8(english ? n.english : n.japanese));
+        n.widget->setAccessibleDescription(
+            QString::fromUtf8(english ? n.englishDescription : n.japaneseDescription));
+    }
 }
 
 void CMainWindow::composeAndReact() {

@@ -25,6 +25,7 @@
 #include "ops/rule_session.h"
 #include "ops/window_port.h"
 #include "render/rule_body.h"
+#include "ui/rule_accessibility.h"
 
 class QLabel;
 class QPainter;
@@ -107,6 +108,9 @@ class CMainWindow : public QMainWindow, public WindowPort {
     // of the face and renews the scale-name tooltips.
     void composeAndReact();
     void refreshScaleTooltips();
+    // The names and descriptions assistive technology gives the controls,
+    // in the language of the user interface.
+    void applyAccessibleNames();
     // Paints the rule into the back buffer; returns the pixels it changed.
     QRegion paintBackBuffer(bool labelsExposed);
     // The queued paint after a move: the back buffer, then a repaint of
@@ -137,6 +141,7 @@ class CMainWindow : public QMainWindow, public WindowPort {
 
     QImage backgroundTile_;
     QImage barTile_;
+    FocusReadingAnnouncer announcer_;
     bool constructed_ = false;
     bool ruleStale_ = true;      // the back buffer does not show the state yet
     bool renderQueued_ = false;  // renderRule() is waiting in the event queue
