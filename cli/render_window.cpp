@@ -68,8 +68,7 @@ int RenderWindowImage(const RuleState& given, int width, const std::string& outP
     view.compose(state, composed);
     RedrawState redraw = RedrawState::ForPositions(state.SlidePos, state.CursorPos);
     ReadingTable readings;
-    view.paint(state, redraw, readings, a,
-               ToRgb(QGuiApplication::palette().color(QPalette::ButtonText)), true);
+    view.paint(state, redraw, readings, a, LabelColoursOf(QGuiApplication::palette()), true);
 
     if (!view.backBuffer().toImage().save(QString::fromStdString(outPath), "PNG")) {
         err << "tesmark-cli render: cannot write '" << outPath << "'\n";

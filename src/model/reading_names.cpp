@@ -13,9 +13,9 @@ struct PlaceWords {
 };
 
 constexpr PlaceWords kPlaces[] = {
-    {" at the left index", "左指標の"},  // ReadingColumn::LeftIndex
+    {" at the left index", "左指標の"},     // ReadingColumn::LeftIndex
     {" under the cursor", "カーソル線の"},  // ReadingColumn::Cursor
-    {" at the right index", "右指標の"},  // ReadingColumn::RightIndex
+    {" at the right index", "右指標の"},    // ReadingColumn::RightIndex
 };
 
 }  // namespace

@@ -7,6 +7,10 @@
 
 namespace tesmark {
 
+LabelColours LabelColoursOf(const QPalette& palette) {
+    return {ToRgb(palette.color(QPalette::ButtonText)), ToRgb(palette.color(QPalette::Light))};
+}
+
 RuleView::RuleView(int clientWidth, const QImage& backgroundTile)
     : tables_(std::make_unique<GraduationTables>()),
       body_(std::make_unique<QtSurface>(kRuleBodyWidth, kRuleBodyHeight, kBodyColour)),
@@ -47,10 +51,10 @@ void RuleView::setBackground(const QImage& tile) {
 }
 
 QRegion RuleView::paint(RuleState& state, RedrawState& redraw, ReadingTable& readings, int a,
-                        Rgb buttonText, bool labelsExposed) {
+                        LabelColours labels, bool labelsExposed) {
     const int16_t lastCursorSlideSource = memory_.painter.CursorSlideSource;
     PaintPlan plan = PreparePaint(state, redraw, readings, memory_, a);
-    PaintWindow(*backBuffer_, *body_, state, readings, plan, memory_, redraw, buttonText,
+    PaintWindow(*backBuffer_, *body_, state, readings, plan, memory_, redraw, labels,
                 labelsExposed);
 
     // A new body or buffer may differ anywhere, whatever the plan redrew

@@ -11,6 +11,7 @@
 // first; compose() says what changed, and the owner reacts (toolbar band,
 // tooltips).
 #include <QImage>
+#include <QPalette>
 #include <QRegion>
 #include <memory>
 
@@ -24,6 +25,10 @@
 #include "tables/graduation.h"
 
 namespace tesmark {
+
+// The bar labels' colours in a colour scheme: button text over the button
+// highlight.
+LabelColours LabelColoursOf(const QPalette& palette);
 
 class RuleView {
   public:
@@ -54,7 +59,7 @@ class RuleView {
     // Returns the client pixels the paint may have changed: only those need
     // to reach the screen.
     QRegion paint(RuleState& state, RedrawState& redraw, ReadingTable& readings, int a,
-                  Rgb buttonText, bool labelsExposed);
+                  LabelColours labels, bool labelsExposed);
 
   private:
     std::unique_ptr<GraduationTables> tables_;

@@ -263,9 +263,9 @@ void PaintRule(Surface& target, const Surface& body, const RuleState& state,
 
 void PaintWindow(Surface& target, const Surface& body, const RuleState& state,
                  const ReadingTable& table, const PaintPlan& plan, PaintMemory& memory,
-                 RedrawState& redraw, Rgb buttonText, bool labelsExposed) {
+                 RedrawState& redraw, LabelColours labels, bool labelsExposed) {
     PaintRule(target, body, state, table, plan, memory, redraw);
-    if (labelsExposed) PaintBarLabels(target, buttonText);
+    if (labelsExposed) PaintBarLabels(target, labels);
     RulePainter(target, body).endPieces(plan.a);
     redraw.EverPainted = 1;
 }
@@ -328,16 +328,16 @@ std::vector<PixelRect> PaintDamage(const PaintPlan& plan, int16_t lastCursorSlid
     return damage;
 }
 
-void PaintBarLabels(Surface& target, Rgb buttonText) {
+void PaintBarLabels(Surface& target, LabelColours colours) {
     target.setFont(FontId::Bold);
     target.setTextBackground(std::nullopt);
     target.setTextAlign(TextAlign::LeftTop);
-    target.setTextColour(kWhite);
+    target.setTextColour(colours.edge);
     for (const layout::BarLabel& label : layout::kBarLabels) {
         target.drawText(label.x + layout::kLabelShadowOffset, label.y + layout::kLabelShadowOffset,
                         label.text);
     }
-    target.setTextColour(buttonText);
+    target.setTextColour(colours.text);
     for (const layout::BarLabel& label : layout::kBarLabels) {
         target.drawText(label.x, label.y, label.text);
     }

@@ -98,17 +98,26 @@ struct PixelRect {
 // paint (PainterMemory::CursorSlideSource); the labels are not included.
 std::vector<PixelRect> PaintDamage(const PaintPlan& plan, int16_t lastCursorSlideSource);
 
-// The window's paint: PaintRule, the "SLIDE" and "CURSOR" labels in the
-// button-text colour (over a white copy 2 pixels right and below) and the two
-// end pieces; sets EverPainted. The labels stand below the rule: a paint
-// that only the rule area asked for (every move's) leaves them as they are,
-// as the platform's clipping to the invalid area would.
+// The colours of the "SLIDE" and "CURSOR" labels: the button text over an
+// edge of the button highlight (white in a light colour scheme; a dark one
+// needs a darker edge under its light text).
+struct LabelColours {
+    LabelColours(Rgb textColour, Rgb edgeColour = kWhite) : text(textColour), edge(edgeColour) {}
+    Rgb text;
+    Rgb edge;
+};
+
+// The window's paint: PaintRule, the "SLIDE" and "CURSOR" labels (over a
+// copy in the edge colour 2 pixels right and below) and the two end pieces;
+// sets EverPainted. The labels stand below the rule: a paint that only the
+// rule area asked for (every move's) leaves them as they are, as the
+// platform's clipping to the invalid area would.
 void PaintWindow(Surface& target, const Surface& body, const RuleState& state,
                  const ReadingTable& table, const PaintPlan& plan, PaintMemory& memory,
-                 RedrawState& redraw, Rgb buttonText, bool labelsExposed = true);
+                 RedrawState& redraw, LabelColours labels, bool labelsExposed = true);
 
-// The bar labels alone: white copies 2 pixels right and below, then the
-// labels in the button-text colour.
-void PaintBarLabels(Surface& target, Rgb buttonText);
+// The bar labels alone: copies in the edge colour 2 pixels right and below,
+// then the labels in the text colour.
+void PaintBarLabels(Surface& target, LabelColours colours);
 
 }  // namespace tesmark

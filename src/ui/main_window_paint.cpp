@@ -25,9 +25,8 @@ QRegion CMainWindow::paintBackBuffer(bool labelsExposed) {
     // The cursor bar takes the keyboard focus once it can: it is hidden
     // until this first paint.
     if (firstPaint) cursorBar_->setFocus(Qt::OtherFocusReason);
-    const QRegion damage =
-        view_->paint(state_, session_.redraw, session_.readings, extra,
-                     ToRgb(palette().color(QPalette::ButtonText)), labelsExposed);
+    const QRegion damage = view_->paint(state_, session_.redraw, session_.readings, extra,
+                                        LabelColoursOf(palette()), labelsExposed);
     announcer_.afterPaint(client_);
     return damage;
 }

@@ -37,9 +37,7 @@ class ReadingAccessible : public QAccessibleInterface {
 
     bool isValid() const override { return !area_.isNull(); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return area_ ? area_->window()->windowHandle() : nullptr;
-    }
+    QWindow* window() const override { return area_ ? area_->window()->windowHandle() : nullptr; }
     QList<std::pair<QAccessibleInterface*, QAccessible::Relation>> relations(
         QAccessible::Relation) const override {
         return {};

@@ -14,12 +14,18 @@ TEST(ReadingSlotName, NamesTheScaleAndThePlaceInTheLanguage) {
         const char* name;
     };
     const Case cases[] = {
-        {0, 0, 14, "D under the cursor"},   {0, 0, 4, "D at the left index"},
-        {0, 0, 22, "L at the right index"}, {0, 0, 11, "T under the cursor"},
-        {0, 0, 7, ""},                      {0, 0, 1, ""},
-        {1, 0, 1, "LL/2 at the left index"}, {1, 0, 13, "C under the cursor"},
-        {0, 1, 14, "カーソル線のD"},        {0, 1, 4, "左指標のD"},
-        {1, 1, 22, "右指標のLL2"},          {0, 0, 0, ""},
+        {0, 0, 14, "D under the cursor"},
+        {0, 0, 4, "D at the left index"},
+        {0, 0, 22, "L at the right index"},
+        {0, 0, 11, "T under the cursor"},
+        {0, 0, 7, ""},
+        {0, 0, 1, ""},
+        {1, 0, 1, "LL/2 at the left index"},
+        {1, 0, 13, "C under the cursor"},
+        {0, 1, 14, "カーソル線のD"},
+        {0, 1, 4, "左指標のD"},
+        {1, 1, 22, "右指標のLL2"},
+        {0, 0, 0, ""},
         {0, 0, 23, ""},
     };
     for (const Case& c : cases) {

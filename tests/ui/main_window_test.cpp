@@ -417,5 +417,44 @@ TEST_F(MainWindowTest, PaletteChangeRecolorsTheImages) {
     EXPECT_TRUE(found);
 }
 
+// A dark colour scheme leaves no light island outside the rule face (which
+// keeps its own colours), and the bar labels stay readable: light text over
+// the scheme's highlight, not over white.
+TEST_F(MainWindowTest, ADarkPaletteDarkensEverythingOutsideTheRuleFace) {
+    open();
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Light, QColor(90, 90, 90));
+    dark.setColor(QPalette::Midlight, QColor(70, 70, 70));
+    dark.setColor(QPalette::Dark, QColor(25, 25, 25));
+    dark.setColor(QPalette::Mid, QColor(40, 40, 40));
+    window->setPalette(dark);
+    settle();
+
+    const QImage shown = window->grab().toImage();
+    int light = 0;
+    int outside = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        if (y >= 36 && y < 213) continue;  // the rule face and its glass
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            ++outside;
+            if (c.red() > 180 && c.green() > 180 && c.blue() > 180) ++light;
+        }
+    }
+    EXPECT_LT(light * 100, outside) << light << " light pixels of " << outside;
+
+    // The labels' edge is the scheme's highlight.
+    bool edge = false;
+    for (int x = 14; x < 60 && !edge; ++x)
+        for (int y = 228; y < 242 && !edge; ++y) edge = pixel(x, y) == Rgb{90, 90, 90};
+    EXPECT_TRUE(edge);
+}
+
 }  // namespace
 }  // namespace tesmark
