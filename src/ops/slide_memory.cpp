@@ -88,11 +88,10 @@ void RecallMemory(RuleSession& session, WindowPort& port, int i) {
     port.composeRuleBody();
     port.invalidateRule();
     port.focusBar(BarId::Cursor);
-    const std::string text = state.Language == 0
-                                 ? "Loaded the position of " + SlideWord(0) + ". <Memory " +
-                                       std::to_string(i) + ">"
-                                 : SlideWord(1) + " の位置をロードしました。<メモリ " +
-                                       std::to_string(i) + ">";
+    const std::string text =
+        state.Language == 0
+            ? "Loaded the position of " + SlideWord(0) + ". <Memory " + std::to_string(i) + ">"
+            : SlideWord(1) + " の位置をロードしました。<メモリ " + std::to_string(i) + ">";
     ShowStatus(session, port, text);
 }
 
@@ -100,11 +99,10 @@ void StoreMemory(RuleSession& session, WindowPort& port, int i) {
     if (!IsMemoryNumber(i)) return;
     RuleState& state = session.state;
     state.memories[static_cast<std::size_t>(i - 1)] = {state.SlidePos, PackMemoryOptions(state)};
-    const std::string text = state.Language == 0
-                                 ? "Saved the position of " + SlideWord(0) + ". <Memory " +
-                                       std::to_string(i) + ">"
-                                 : SlideWord(1) + " の位置を記録しました。<メモリ " +
-                                       std::to_string(i) + ">";
+    const std::string text =
+        state.Language == 0
+            ? "Saved the position of " + SlideWord(0) + ". <Memory " + std::to_string(i) + ">"
+            : SlideWord(1) + " の位置を記録しました。<メモリ " + std::to_string(i) + ">";
     ShowStatus(session, port, text);
 }
 
