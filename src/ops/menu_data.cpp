@@ -256,12 +256,17 @@ const MenuItem* FindMenuItem(std::span<const MenuItem> items, int commandId) {
     return nullptr;
 }
 
-std::string_view MenuTextOf(int commandId, int16_t language) {
+const MenuItem* MenuItemFor(int commandId, int16_t language) {
     for (const MenuResource* menu : {&MenuBarFor(language), &kMemorySetResource,
                                      &RuleMenuFor(language), &ValueMenuFor(language)}) {
-        if (const MenuItem* item = FindMenuItem(menu->items, commandId)) return item->text;
+        if (const MenuItem* item = FindMenuItem(menu->items, commandId)) return item;
     }
-    return {};
+    return nullptr;
+}
+
+std::string_view MenuTextOf(int commandId, int16_t language) {
+    const MenuItem* item = MenuItemFor(commandId, language);
+    return item == nullptr ? std::string_view{} : item->text;
 }
 
 }  // namespace tesmark

@@ -87,8 +87,10 @@ DeletedPositions RuleMenuDeletedPositions(int16_t slideRev);
 
 // The first item issuing `commandId` in a menu tree, or nullptr.
 const MenuItem* FindMenuItem(std::span<const MenuItem> items, int commandId);
-// The item's text in the menu bar of a language, else in that language's
-// context menus; "" when no menu of the language issues the command.
+// The item issuing a command in the menu bar of a language, else in that
+// language's context menus; nullptr when no menu of the language issues it.
+const MenuItem* MenuItemFor(int commandId, int16_t language);
+// Its text ("" when there is none).
 std::string_view MenuTextOf(int commandId, int16_t language);
 
 }  // namespace tesmark
