@@ -116,7 +116,8 @@ struct ValueStepCase {
     const char* name;
     ScrollCode code;
     Held held;
-    double asked;  // the value MoveToValue is asked for
+    double zeroed;  // the reading with its last digits zeroed, 0 when none are
+    double step;
 };
 
 class ValueSteps : public ::testing::TestWithParam<ValueStepCase>, public SessionFixture {};
@@ -124,32 +125,36 @@ class ValueSteps : public ::testing::TestWithParam<ValueStepCase>, public Sessio
 TEST_P(ValueSteps, AskForTheReadingPlusTheStep) {
     const ValueStepCase& c = GetParam();
     state.NumFoucs = 14;
-    session.readings[14] = 3.14159;
+    state.CursorPos = CursorPositionOfD(3.14159);
+    const double r = CurrentReading(14, state);
+    ASSERT_NEAR(r, 3.14159, 1e-6);
+    const double asked = (c.zeroed != 0 ? c.zeroed : r) + c.step;
     Hold(port, state, c.held);
     HandleScroll(session, port, BarId::Cursor, c.code);
-    EXPECT_EQ(state.CursorPos, CursorPositionOfD(c.asked));
-    EXPECT_EQ(port.thumbs.at(BarId::Cursor), CursorPositionOfD(c.asked));
+    EXPECT_EQ(state.CursorPos, CursorPositionOfD(asked));
+    EXPECT_EQ(port.thumbs.at(BarId::Cursor), CursorPositionOfD(asked));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, ValueSteps,
-    ::testing::Values(
-        ValueStepCase{"LineRight", ScrollCode::LineRight, Held::Nothing, 3.14159 + 0.00001},
-        ValueStepCase{"LineLeft", ScrollCode::LineLeft, Held::Nothing, 3.14159 - 0.00001},
-        ValueStepCase{"CtrlLineRight", ScrollCode::LineRight, Held::Ctrl, 3.14159 - 0.00001},
-        ValueStepCase{"ShiftLineRightZeroesOneDigit", ScrollCode::LineRight, Held::Shift,
-                      3.1415 + 0.0001},
-        ValueStepCase{"PageRightZeroesTwoDigits", ScrollCode::PageRight, Held::Nothing,
-                      3.141 + 0.001},
-        ValueStepCase{"ShiftPageLeftZeroesThreeDigits", ScrollCode::PageLeft, Held::Shift,
-                      3.14 - 0.01}),
+    ::testing::Values(ValueStepCase{"LineRight", ScrollCode::LineRight, Held::Nothing, 0, +0.00001},
+                      ValueStepCase{"LineLeft", ScrollCode::LineLeft, Held::Nothing, 0, -0.00001},
+                      ValueStepCase{"CtrlLineRight", ScrollCode::LineRight, Held::Ctrl, 0,
+                                    -0.00001},
+                      ValueStepCase{"ShiftLineRightZeroesOneDigit", ScrollCode::LineRight,
+                                    Held::Shift, 3.1415, +0.0001},
+                      ValueStepCase{"PageRightZeroesTwoDigits", ScrollCode::PageRight,
+                                    Held::Nothing, 3.141, +0.001},
+                      ValueStepCase{"ShiftPageLeftZeroesThreeDigits", ScrollCode::PageLeft,
+                                    Held::Shift, 3.14, -0.01}),
     [](const ::testing::TestParamInfo<ValueStepCase>& info) { return info.param.name; });
 
 TEST_F(ScrollHandlerTest, StepsOfReadingsAboveTenAreTenTimesLarger) {
     state.NumFoucs = 9;  // A under the cursor
-    session.readings[9] = 31.4159;
+    state.CursorPos = CursorPositionOfD(std::sqrt(31.4159));
+    const double r = CurrentReading(9, state);
     HandleScroll(session, port, BarId::Cursor, ScrollCode::LineRight);
-    EXPECT_EQ(state.CursorPos, CursorPositionOfD(std::sqrt(31.4159 + 0.0001)));
+    EXPECT_EQ(state.CursorPos, CursorPositionOfD(std::sqrt(r + 0.0001)));
 }
 
 TEST_F(ScrollHandlerTest, ThumbCodesStayPositionStepsInValueMode) {
@@ -168,11 +173,11 @@ TEST_F(ScrollHandlerTest, SlideBarStepsByPositionWhenTheFocusIsAStatorScaleUnder
 
 TEST_F(ScrollHandlerTest, SlideBarStepOnTheSlidesCIsReversed) {
     state.NumFoucs = 13;
-    session.readings[13] = 2.0;
     SessionFixture reference;
     reference.state.NumFoucs = 13;
     const int32_t expected =
-        MoveToValue(reference.session, reference.port, 2.0 - 0.00001, MoveTarget::Slide, false);
+        MoveToValue(reference.session, reference.port, CurrentReading(13, state) - 0.00001,
+                    MoveTarget::Slide, false);
 
     HandleScroll(session, port, BarId::Slide, ScrollCode::LineRight);
     EXPECT_EQ(port.thumbs.at(BarId::Slide), expected);
@@ -180,27 +185,28 @@ TEST_F(ScrollHandlerTest, SlideBarStepOnTheSlidesCIsReversed) {
 }
 
 TEST_F(ScrollHandlerTest, MissingReadingOrNumberLockOffStepsByPosition) {
-    state.NumFoucs = 14;
-    session.readings[14] = NoReading;
-    HandleScroll(session, port, BarId::Cursor, ScrollCode::PageRight);
-    EXPECT_EQ(state.CursorPos, HomePos + 500);
+    // At exactly 3,750,000 the left index has no reading and the focus stays there.
+    state.SlidePos = 3750000;
+    state.NumFoucs = 4;
+    HandleScroll(session, port, BarId::Slide, ScrollCode::PageRight);
+    EXPECT_EQ(state.SlidePos, 3750000 - 500);
 
-    session.readings[14] = 3.14159;
+    state.NumFoucs = 14;
     state.NumberVariable = 0;
     HandleScroll(session, port, BarId::Cursor, ScrollCode::PageRight);
-    EXPECT_EQ(state.CursorPos, HomePos + 1000);
+    EXPECT_EQ(state.CursorPos, HomePos + 500);
 }
 
 TEST_F(ScrollHandlerTest, RefusedValueStepChangesNothing) {
     state.SlideRev = 1;
-    state.NumFoucs = 15;  // LL3 with the default pair
-    session.readings[15] = 255752.0;
+    state.NumFoucs = 15;  // LL3 with the default pair, beyond its end at e^10
+    state.CursorPos = MaxKeptPos;
     HeadlessWindowPort::RecordComposition(session);
     session.redraw.RedrawHint = kRedrawAll;
 
     HandleScroll(session, port, BarId::Cursor, ScrollCode::PageRight);
     EXPECT_EQ(port.lastStatus(), "Slide Rule overflow error.");
-    EXPECT_EQ(state.CursorPos, HomePos);
+    EXPECT_EQ(state.CursorPos, MaxKeptPos);
     EXPECT_EQ(state.ScaleLL, 2);
     EXPECT_TRUE(port.thumbs.empty());
     EXPECT_TRUE(port.focusCalls.empty());
@@ -274,8 +280,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ScrollHandlerTest, ValueStepThatSwitchesTheLogLogPairRepaintsEverything) {
     state.SlideRev = 1;
     state.ScaleLL = 1;
-    state.NumFoucs = 15;  // LL2 with pair 1
-    session.readings[15] = 2.71827;
+    state.NumFoucs = 15;  // LL2 with pair 1, at its right end
+    state.CursorPos = DecadeUnits - 1;
+    ASSERT_NEAR(CurrentReading(15, state), 2.718281, 1e-6);
     HeadlessWindowPort::RecordComposition(session);
 
     HandleScroll(session, port, BarId::Cursor, ScrollCode::PageRight);
