@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
+#include "model/number_format.h"
 #include "model/positions.h"
 #include "model/reading_table.h"
 #include "ops/move_to_value.h"
@@ -290,6 +293,95 @@ TEST_F(ScrollHandlerTest, ValueStepThatSwitchesTheLogLogPairRepaintsEverything) 
     EXPECT_EQ(port.compositions, 1);
     EXPECT_NE(PixelColumn(state.CursorPos), PixelColumn(session.redraw.DrawnCursorPos));
     EXPECT_EQ(session.redraw.RedrawHint, kRedrawAll);
+}
+
+// The L value the next paint shows for the focus: the fraction of its reading.
+double ShownL(const RuleState& original) {
+    RuleState state = original;
+    ApplyFocusFixUp(state);
+    const double r = CurrentReading(state.NumFoucs, state);
+    return r - std::floor(r);
+}
+
+// The distance of two L values on the circle of fractions.
+double LDistance(double a, double b) {
+    const double d = std::abs(a - b);
+    return std::min(d, 1.0 - d);
+}
+
+struct LStepCase {
+    const char* name;
+    int16_t slot;
+    int32_t slidePos;
+    int32_t cursorPos;
+    ScrollCode code;
+};
+
+class LValueSteps : public ::testing::TestWithParam<LStepCase>, public SessionFixture {};
+
+// With the number lock on, each line step moves L by one in the last digit
+// of its text, modulo one (".000000" to the left goes on at ".999999"); a page
+// step zeroes two digits of the text and adds one hundred millionths. The
+// position can only land on a unit (a sixth of a millionth of L).
+TEST_P(LValueSteps, StepTheLastDigitOfTheText) {
+    const LStepCase& c = GetParam();
+    state.SlidePos = c.slidePos;
+    state.CursorPos = c.cursorPos;
+    state.NumFoucs = c.slot;
+    const BarId bar = c.slot == 16 ? BarId::Cursor : BarId::Slide;
+    const bool page = c.code == ScrollCode::PageLeft || c.code == ScrollCode::PageRight;
+    const double direction =
+        c.code == ScrollCode::LineRight || c.code == ScrollCode::PageRight ? 1 : -1;
+    constexpr double kUnit = 1.0 / DecadeUnits;
+    for (int press = 0; press < 25; ++press) {
+        SCOPED_TRACE(press);
+        const double before = ShownL(state);
+        double expected = before + direction * 0.000001;
+        if (page) {
+            const std::string text = FormatNumber(before, NumberStyle::Frac6Zero);
+            expected = std::floor(std::strtod(text.c_str(), nullptr) * 1e4 + 1e-6) / 1e4 +
+                       direction * 0.0001;
+        }
+        HandleScroll(session, port, bar, c.code);
+        EXPECT_LE(LDistance(ShownL(state), expected - std::floor(expected)), kUnit);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Slots, LValueSteps,
+    ::testing::Values(
+        LStepCase{"LeftIndexRightFromHome", 6, HomePos, HomePos, ScrollCode::LineRight},
+        LStepCase{"LeftIndexLeftFromHome", 6, HomePos, HomePos, ScrollCode::LineLeft},
+        LStepCase{"LeftIndexSlideRight", 6, 1890000, HomePos, ScrollCode::LineRight},
+        LStepCase{"LeftIndexSlideLeft", 6, 3465000, HomePos, ScrollCode::LineLeft},
+        LStepCase{"LeftIndexPageRight", 6, 1890007, HomePos, ScrollCode::PageRight},
+        LStepCase{"RightIndexRight", 22, 3465000, HomePos, ScrollCode::LineRight},
+        LStepCase{"RightIndexLeftFromHome", 22, HomePos, HomePos, ScrollCode::LineLeft},
+        LStepCase{"RightIndexPageLeft", 22, 3000011, HomePos, ScrollCode::PageLeft},
+        LStepCase{"CursorRight", 16, HomePos, 1234567, ScrollCode::LineRight},
+        LStepCase{"CursorLeft", 16, HomePos, 1234567, ScrollCode::LineLeft},
+        LStepCase{"CursorPageRight", 16, HomePos, 4321, ScrollCode::PageRight}),
+    [](const ::testing::TestParamInfo<LStepCase>& info) { return info.param.name; });
+
+// Keys that arrive faster than the paint: nothing refreshes the painted
+// table, yet every key steps from the value the previous one produced.
+TEST_F(ScrollHandlerTest, ABurstOfValueStepsWithoutAPaintStepsFromEachResult) {
+    state.NumFoucs = 14;
+    for (int press = 1; press <= 2000; ++press) {
+        const double before = CurrentReading(14, state);
+        HandleScroll(session, port, BarId::Cursor, ScrollCode::LineRight);
+        ASSERT_EQ(state.CursorPos, CursorPositionOfD(before + 0.00001)) << press;
+    }
+    // Each step lands on the nearest unit, up to half a unit (6e-7 of D here) away.
+    EXPECT_NEAR(CurrentReading(14, state), 3.16227766 + 0.02, 2000 * 6e-7);
+    EXPECT_EQ(port.thumbs.at(BarId::Cursor), state.CursorPos);
+
+    state.NumFoucs = 13;  // C, on the slide bar: Left raises it
+    const double c = CurrentReading(13, state);
+    for (int press = 1; press <= 500; ++press) {
+        HandleScroll(session, port, BarId::Slide, ScrollCode::LineLeft);
+    }
+    EXPECT_NEAR(CurrentReading(13, state), c + 0.005, 500 * 6e-7);
 }
 
 TEST(SlotSuitsBar, SlideScalesAndIndexColumnsBelongToTheSlideBar) {
