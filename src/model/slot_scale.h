@@ -30,6 +30,11 @@ enum class ScaleKind : uint8_t {
     RecipLL,  // LL/k = 1 / LLk
 };
 
+// R3..R6: the rows on the slide; the others lie on the stator.
+inline constexpr bool IsSlideRow(int row) {
+    return row >= 3 && row <= 6;
+}
+
 struct SlotScale {
     ScaleKind kind = ScaleKind::None;
     ReadingColumn column = ReadingColumn::Cursor;
@@ -39,8 +44,8 @@ struct SlotScale {
     int llScale = -1;
 
     bool exists() const { return row >= 0; }
-    // R3..R6: the slide's own scales, read under the cursor.
-    bool onSlide() const { return row >= 3 && row <= 6; }
+    // The slide's own scales, read under the cursor.
+    bool onSlide() const { return IsSlideRow(row); }
     bool atIndex() const { return exists() && column != ReadingColumn::Cursor; }
     bool logLog() const { return kind == ScaleKind::LL || kind == ScaleKind::RecipLL; }
     // R1 and R8 carry the pair's upper scale, LL(n+1) and LL/(n+1).

@@ -133,7 +133,7 @@ bool SlotSuitsBar(int slot, BarId bar) {
     if (place.row < 0) return false;
     if (bar == BarId::Cursor) return place.column == ReadingColumn::Cursor;
     // The slide moves the index columns and its own scales under the cursor.
-    return place.column != ReadingColumn::Cursor || (place.row >= 3 && place.row <= 6);
+    return place.column != ReadingColumn::Cursor || IsSlideRow(place.row);
 }
 
 int32_t PixelColumn(int32_t p) {
