@@ -44,6 +44,7 @@ void Centre(RuleSession& session, WindowPort& port, MoveTarget target) {
 }  // namespace
 
 int HandleWheel(RuleSession& session, WindowPort& port, int delta) {
+    if (delta == 0) return 0;  // a wheel event without a turn of either wheel
     const BarId bar = port.barHasFocus(BarId::Slide) ? BarId::Slide : BarId::Cursor;
     HandleScroll(session, port, bar, delta > 0 ? ScrollCode::LineRight : ScrollCode::LineLeft);
     return 0;

@@ -169,7 +169,8 @@ bool CMainWindow::eventFilter(QObject* watched, QEvent* event) {
             // bars handle their own wheel, the edit box's list scrolls itself.
             if (!mine || qobject_cast<SlideBar*>(watched) != nullptr) break;
             if (editBox_->view() != nullptr && editBox_->view()->isAncestorOf(widget)) break;
-            onWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+            onWheel(WheelDelta(static_cast<QWheelEvent*>(event)->angleDelta().x(),
+                               static_cast<QWheelEvent*>(event)->angleDelta().y()));
             return true;
         case QEvent::Hide:
             if (qobject_cast<QMenu*>(watched) != nullptr) onMenuClosed();
