@@ -25,7 +25,10 @@ void MoveRecorded(RuleSession& session, WindowPort& port, MoveTarget target,
 
 bool FocusSuitsTarget(const RuleSession& session, MoveTarget target) {
     const int slot = session.state.NumFoucs;
-    if (slot < 1 || slot > kSlotCount || session.readings[slot] == NoReading) return false;
+    if (slot < 1 || slot > kSlotCount) return false;
+    // The reading as the state stands now: moves may have come since the
+    // last paint refreshed the table.
+    if (CurrentReading(slot, session.state) == NoReading) return false;
     const bool underCursor = slot >= 7 && slot <= 16;
     if (target == MoveTarget::Cursor) return underCursor;
     return !underCursor || (slot >= 10 && slot <= 13);
@@ -54,7 +57,7 @@ void ZeroRoundMove(RuleSession& session, WindowPort& port, MoveTarget target) {
     std::optional<double> v;
     if (FocusSuitsTarget(session, target)) {
         const int slot = session.state.NumFoucs;
-        v = ZeroTrailingDigits(session.readings[slot], 0, session.state);
+        v = ZeroTrailingDigits(CurrentReading(slot, session.state), 0, session.state);
     }
     MoveRecorded(session, port, target, v);
 }
