@@ -16,6 +16,7 @@
 #include "model/reading_table.h"
 #include "platform/mapped_image.h"
 #include "platform/qt_surface.h"
+#include "png_output.h"
 #include "render/compose_hooks.h"
 #include "render/redraw_state.h"
 #include "render/rule_body.h"
@@ -82,11 +83,7 @@ int RenderWindowImage(const RuleState& given, int width, const std::string& outP
     PaintWindow(window, *body, state, redraw, table, painter, panel, a,
                 ToRgb(QGuiApplication::palette().color(QPalette::ButtonText)));
 
-    if (!window.toImage().save(QString::fromStdString(outPath), "PNG")) {
-        err << "tesmark-cli render: cannot write '" << outPath << "'\n";
-        return 2;
-    }
-    return 0;
+    return WritePng(window.toImage(), outPath, err);
 }
 
 }  // namespace tesmark::cli
