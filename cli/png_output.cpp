@@ -1,5 +1,6 @@
 #include "png_output.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -18,11 +19,12 @@ int Failed(const std::string& path, const QString& reason, std::ostream& err) {
     return kExitFailed;
 }
 
-// Writes the PNG into an open device; the reason on failure.
-bool WriteInto(QFileDevice& device, const QImage& image, QString& reason) {
-    QImageWriter writer(&device, "PNG");
-    if (writer.write(image)) return true;
-    reason = device.error() != QFileDevice::NoError ? device.errorString() : writer.errorString();
+// Writes all bytes or says why not. The file is unbuffered, so a full disk
+// shows in the write itself, not in a flush that might go unchecked.
+bool WriteAll(QFileDevice& device, const QByteArray& bytes, QString& reason) {
+    if (device.write(bytes) == bytes.size() && device.flush()) return true;
+    reason = device.error() != QFileDevice::NoError ? device.errorString()
+                                                    : QStringLiteral("the write was cut short");
     return false;
 }
 
@@ -32,17 +34,26 @@ int WritePng(const QImage& image, const std::string& path, std::ostream& err) {
     const QString name = QString::fromStdString(path);
     const QFileInfo info(name);
     if (info.isDir()) return Failed(path, "is a directory", err);
+
+    // Encoded in memory first: the PNG writer does not report a short write.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "PNG");
+    if (!writer.write(image)) return Failed(path, writer.errorString(), err);
+
     QString reason;
     if (info.exists() && !info.isFile()) {
         QFile device(name);
-        if (!device.open(QIODevice::WriteOnly)) return Failed(path, device.errorString(), err);
-        if (!WriteInto(device, image, reason)) return Failed(path, reason, err);
-        if (!device.flush()) return Failed(path, device.errorString(), err);
+        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return Failed(path, device.errorString(), err);
+        if (!WriteAll(device, bytes, reason)) return Failed(path, reason, err);
         return kExitDone;
     }
     QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) return Failed(path, file.errorString(), err);
-    if (!WriteInto(file, image, reason)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Failed(path, file.errorString(), err);
+    if (!WriteAll(file, bytes, reason)) {
         file.cancelWriting();
         return Failed(path, reason, err);
     }
