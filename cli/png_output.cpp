@@ -19,12 +19,21 @@ int Failed(const std::string& path, const QString& reason, std::ostream& err) {
     return kExitFailed;
 }
 
-// Writes all bytes or says why not. The file is unbuffered, so a full disk
-// shows in the write itself, not in a flush that might go unchecked.
+// Writes all bytes or says why not. A write that is cut short (the disk
+// filled up under it) is given its rest once more, which then fails with
+// the system's reason.
 bool WriteAll(QFileDevice& device, const QByteArray& bytes, QString& reason) {
-    if (device.write(bytes) == bytes.size() && device.flush()) return true;
-    reason = device.error() != QFileDevice::NoError ? device.errorString()
-                                                    : QStringLiteral("the write was cut short");
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            reason = device.errorString();
+            return false;
+        }
+        done += written;
+    }
+    if (device.flush()) return true;
+    reason = device.errorString();
     return false;
 }
 
