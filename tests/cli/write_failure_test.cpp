@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <unistd.h>
 #include <csignal>
 #include <ostream>
 #include <streambuf>
