@@ -2,6 +2,7 @@
 // of each command in a language and its enabled and mark state for a rule
 // state — what a script or the help book can use.
 #include <cstdio>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -12,29 +13,58 @@
 #include "ops/accelerator_table.h"
 #include "ops/command_registry.h"
 #include "ops/menu_data.h"
+#include "option_table.h"
 #include "state_options.h"
 
 namespace tesmark::cli {
 
 namespace {
 
-constexpr const char* kHelp =
-    "usage: tesmark-cli commands [--json] [--lang en|ja] [--undo] [--clipboard] [state options]\n"
-    "\n"
-    "Lists every command of the program: its identifier and English twin (0 for\n"
-    "none), its keys, its menu text in the language (as stored, \"&\" before the\n"
-    "mnemonic, then its key part; empty when no menu of the language issues it),\n"
-    "its status prompt and tooltip on a system of that language, and, for the\n"
-    "rule state, whether it is enabled and whether it shows its check or radio\n"
-    "mark.\n"
-    "\n"
-    "  --json        a list of command objects {\"id\", \"englishId\", \"name\", \"keys\",\n"
-    "                \"menuText\", \"prompt\", \"tooltip\", \"mark\", \"enabled\", \"marked\"}\n"
-    "  --lang en|ja  the language of the texts (default: the profile's Language)\n"
-    "  --undo        as if the undo record held a target\n"
-    "  --clipboard   as if the clipboard held text\n"
-    "  --help        show this help\n"
-    "\n";
+struct CommandsRequest {
+    StateOptions state;
+    bool json = false;
+    bool undo = false;
+    bool clipboard = false;
+    std::optional<int16_t> language;
+};
+
+std::vector<OptionGroup> CommandsOptions(CommandsRequest& request) {
+    return {
+        {nullptr,
+         14,
+         {FlagOption("--json",
+                     "a list of command objects {\"id\", \"englishId\", \"name\", \"keys\",\n"
+                     "\"menuText\", \"prompt\", \"tooltip\", \"mark\", \"enabled\", \"marked\"}",
+                     request.json),
+          ChoiceOption("--lang", "en|ja", "the language of the texts (default: the profile's Language)",
+                       {"en", "ja"},
+                       [&request](std::size_t index) {
+                           request.language = static_cast<int16_t>(index);
+                       }),
+          FlagOption("--undo", "as if the undo record held a target", request.undo),
+          FlagOption("--clipboard", "as if the clipboard held text", request.clipboard),
+          HelpOption()}},
+        StateOptionGroup(request.state),
+    };
+}
+
+void PrintCommandsHelp(std::ostream& out) {
+    CommandsRequest unused;
+    out << "usage: tesmark-cli commands [--json] [--lang en|ja] [--undo] [--clipboard] [state options]\n"
+           "\n"
+           "Lists every command of the program: its identifier and English twin (0 for\n"
+           "none), its keys, its menu text in the language (as stored, \"&\" before the\n"
+           "mnemonic, then its key part; empty when no menu of the language issues it),\n"
+           "its status prompt and tooltip on a system of that language, and, for the\n"
+           "rule state, whether it is enabled and whether it shows its check or radio\n"
+           "mark.\n\n";
+    WriteOptionHelp(out, CommandsOptions(unused));
+    out << "\n" << ExitStatusHelp();
+}
+
+ParseOutcome ParseCommands(const Args& args, CommandsRequest& request, std::string& error) {
+    return ParseCommandLine(args, {CommandsOptions(request), nullptr, "-"}, error);
+}
 
 const char* MarkName(MarkKind mark) {
     switch (mark) {
@@ -132,52 +162,41 @@ void WriteJson(std::ostream& out, int16_t language, const CommandContext& contex
 
 }  // namespace
 
+int ParseCommandsOnly(const Args& args, std::string& error) {
+    CommandsRequest request;
+    return ParseCommands(args, request, error) == ParseOutcome::Error ? kExitUsage : kExitDone;
+}
+
 int RunCommands(const Args& args, std::ostream& out, std::ostream& err) {
-    ParsedState parsed;
+    CommandsRequest request;
     std::string error;
-    if (!ParseStateOptions(args, parsed, error)) {
+    switch (ParseCommands(args, request, error)) {
+        case ParseOutcome::Help:
+            PrintCommandsHelp(out);
+            return kExitDone;
+        case ParseOutcome::Error:
+            err << "tesmark-cli commands: " << error << "\n";
+            return kExitUsage;
+        case ParseOutcome::Ok:
+            break;
+    }
+    RuleState state;
+    if (!ResolveState(request.state, state, error)) {
         err << "tesmark-cli commands: " << error << "\n";
-        return 2;
+        return kExitUsage;
     }
-    bool json = false;
-    bool undo = false;
-    bool clipboard = false;
-    int16_t language = parsed.state.Language == 0 ? 0 : 1;
-    for (std::size_t i = 0; i < parsed.rest.size(); ++i) {
-        const std::string& arg = parsed.rest[i];
-        if (arg == "--help" || arg == "-h") {
-            out << kHelp << StateOptionsHelp();
-            return 0;
-        }
-        if (arg == "--json") {
-            json = true;
-        } else if (arg == "--undo") {
-            undo = true;
-        } else if (arg == "--clipboard") {
-            clipboard = true;
-        } else if (arg == "--lang") {
-            const std::string value = i + 1 < parsed.rest.size() ? parsed.rest[++i] : "";
-            if (value != "en" && value != "ja") {
-                err << "tesmark-cli commands: --lang takes en or ja\n";
-                return 2;
-            }
-            language = value == "en" ? 0 : 1;
-        } else {
-            err << "tesmark-cli commands: unknown option '" << arg << "' (see --help)\n";
-            return 2;
-        }
-    }
+    const int16_t language = request.language.value_or(state.Language == 0 ? 0 : 1);
     ReadingTable readings;
-    RefreshAllReadings(parsed.state, readings);
-    const int slot = parsed.state.NumFoucs;
-    const CommandContext context{parsed.state, undo, clipboard,
+    RefreshAllReadings(state, readings);
+    const int slot = state.NumFoucs;
+    const CommandContext context{state, request.undo, request.clipboard,
                                  slot >= 1 && slot <= kSlotCount ? readings[slot] : NoReading};
-    if (json) {
+    if (request.json) {
         WriteJson(out, language, context);
     } else {
         WriteTable(out, language, context);
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace tesmark::cli

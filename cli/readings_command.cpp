@@ -2,41 +2,79 @@
 #include <ostream>
 
 #include "commands.h"
+#include "model/reading_table.h"
+#include "option_table.h"
 #include "readings_output.h"
 #include "state_options.h"
 
 namespace tesmark::cli {
 
-int RunReadings(const Args& args, std::ostream& out, std::ostream& err) {
-    ParsedState parsed;
-    std::string error;
-    if (!ParseStateOptions(args, parsed, error)) {
-        err << "tesmark-cli readings: " << error << "\n";
-        return 2;
-    }
+namespace {
+
+struct ReadingsRequest {
+    StateOptions state;
     bool json = false;
-    for (const std::string& arg : parsed.rest) {
-        if (arg == "--help" || arg == "-h") {
-            out << "usage: tesmark-cli readings [--json] [state options]\n\n"
-                   "Prints the value of every reading slot (1..22) for a rule state: slot,\n"
-                   "column, row, scale, the value at full precision and the readout text.\n"
-                   "-99 means that the slot has no reading (shown as dashes).\n\n"
-                << StateOptionsHelp();
-            return 0;
-        }
-        if (arg == "--json") {
-            json = true;
-            continue;
-        }
-        err << "tesmark-cli readings: unknown option '" << arg << "' (see --help)\n";
-        return 2;
+};
+
+std::vector<OptionGroup> ReadingsOptions(ReadingsRequest& request) {
+    return {
+        {nullptr,
+         11,
+         {FlagOption("--json", "print a JSON object instead of the table", request.json),
+          HelpOption()}},
+        StateOptionGroup(request.state),
+    };
+}
+
+void PrintReadingsHelp(std::ostream& out) {
+    ReadingsRequest unused;
+    out << "usage: tesmark-cli readings [--json] [state options]\n\n"
+           "Prints the value of every reading slot (1..22) for a rule state: slot,\n"
+           "column, row, scale, the value at full precision and the readout text.\n"
+           "-99 means that the slot has no reading (shown as dashes). The focus is\n"
+           "the one the window shows: a focus on an index column without a reading\n"
+           "moves to the other index column, as when the window paints.\n\n";
+    WriteOptionHelp(out, ReadingsOptions(unused));
+    out << "\n" << ExitStatusHelp();
+}
+
+ParseOutcome ParseReadings(const Args& args, ReadingsRequest& request, std::string& error) {
+    return ParseCommandLine(args, {ReadingsOptions(request), nullptr, "-"}, error);
+}
+
+}  // namespace
+
+int ParseReadingsOnly(const Args& args, std::string& error) {
+    ReadingsRequest request;
+    const ParseOutcome outcome = ParseReadings(args, request, error);
+    return outcome == ParseOutcome::Error ? kExitUsage : kExitDone;
+}
+
+int RunReadings(const Args& args, std::ostream& out, std::ostream& err) {
+    ReadingsRequest request;
+    std::string error;
+    switch (ParseReadings(args, request, error)) {
+        case ParseOutcome::Help:
+            PrintReadingsHelp(out);
+            return kExitDone;
+        case ParseOutcome::Error:
+            err << "tesmark-cli readings: " << error << "\n";
+            return kExitUsage;
+        case ParseOutcome::Ok:
+            break;
     }
-    if (json) {
-        WriteReadingsJson(out, parsed.state, "");
+    RuleState state;
+    if (!ResolveState(request.state, state, error)) {
+        err << "tesmark-cli readings: " << error << "\n";
+        return kExitUsage;
+    }
+    ApplyFocusFixUp(state);
+    if (request.json) {
+        WriteReadingsJson(out, state, "");
     } else {
-        WriteReadingsTable(out, parsed.state);
+        WriteReadingsTable(out, state);
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace tesmark::cli

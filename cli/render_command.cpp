@@ -2,7 +2,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QString>
-#include <charconv>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -11,7 +10,9 @@
 
 #include "commands.h"
 #include "model/client_size.h"
+#include "option_table.h"
 #include "platform/qt_surface.h"
+#include "png_output.h"
 #include "render/rule_body.h"
 #include "render_window.h"
 #include "state_options.h"
@@ -21,87 +22,83 @@ namespace tesmark::cli {
 
 namespace {
 
-constexpr const char* kHelp =
-    "usage: tesmark-cli render --body --out FILE.png [state options]\n"
-    "       tesmark-cli render --window --out FILE.png [--width W] [state options]\n"
-    "\n"
-    "Writes a picture of the rule as a PNG file.\n"
-    "\n"
-    "  --body       the composed rule body of the face and options: 2501 x 170\n"
-    "               pixels, both stators and the slide unshifted, no cursor\n"
-    "  --window     the main window's client area at the state's positions\n"
-    "  --out FILE   where to write the PNG\n"
-    "  --width W    client width of the window picture (default 625 + the\n"
-    "               profile's extra width)\n"
-    "  --help       show this help\n"
-    "\n";
-
-constexpr int kMaxWidth = 32767;
-
 struct RenderRequest {
     enum class What { None, Body, Window } what = What::None;
+    StateOptions state;
     std::string out;
     std::optional<int> width;
-    bool help = false;
 };
 
-// Reads the options that are not state options; false with a message on a
-// bad one.
-bool ParseRenderOptions(const Args& rest, RenderRequest& request, std::string& error) {
-    for (std::size_t i = 0; i < rest.size(); ++i) {
-        const std::string& arg = rest[i];
-        if (arg == "--help" || arg == "-h") {
-            request.help = true;
-        } else if (arg == "--body" || arg == "--window") {
-            const auto what =
-                arg == "--body" ? RenderRequest::What::Body : RenderRequest::What::Window;
-            if (request.what != RenderRequest::What::None && request.what != what) {
+std::vector<OptionGroup> RenderOptions(RenderRequest& request) {
+    auto what = [&request](RenderRequest::What chosen) {
+        return [&request, chosen](const std::string&, std::string& error) {
+            if (request.what != RenderRequest::What::None && request.what != chosen) {
                 error = "give either --body or --window, not both";
                 return false;
             }
-            request.what = what;
-        } else if (arg == "--out" || arg == "--width") {
-            if (i + 1 >= rest.size()) {
-                error = arg + " needs a value";
-                return false;
-            }
-            const std::string& value = rest[++i];
-            if (arg == "--out") {
-                if (value.empty()) {
-                    error = "--out needs a file name";
-                    return false;
-                }
-                request.out = value;
-                continue;
-            }
-            int width = 0;
-            const char* end = value.data() + value.size();
-            const auto [ptr, ec] = std::from_chars(value.data(), end, width);
-            if (ec != std::errc() || ptr != end || width < 1 || width > kMaxWidth) {
-                error =
-                    "--width needs a whole number of pixels from 1 to 32767, not '" + value + "'";
-                return false;
-            }
-            request.width = width;
-        } else {
-            error = "unknown option '" + arg + "' (see --help)";
-            return false;
-        }
-    }
-    if (request.help) return true;
+            request.what = chosen;
+            return true;
+        };
+    };
+    return {
+        {nullptr,
+         13,
+         {{"--body", nullptr, nullptr,
+           "the composed rule body of the face and options: 2501 x 170\n"
+           "pixels, both stators and the slide unshifted, no cursor",
+           what(RenderRequest::What::Body)},
+          {"--window", nullptr, nullptr, "the main window's client area at the state's positions",
+           what(RenderRequest::What::Window)},
+          {"--out", nullptr, "FILE", "where to write the PNG",
+           [&request](const std::string& file, std::string& error) {
+               if (file.empty()) {
+                   error = "--out needs a file name";
+                   return false;
+               }
+               request.out = file;
+               return true;
+           }},
+          IntOption(
+              "--width", "W",
+              "client width of the window picture (default 625 + the\n"
+              "profile's extra width)",
+              kBaseClientWidth, kMaxClientWidth,
+              [&request](long long width) { request.width = static_cast<int>(width); },
+              "a whole number of pixels"),
+          HelpOption()}},
+        StateOptionGroup(request.state),
+    };
+}
+
+void PrintRenderHelp(std::ostream& out) {
+    RenderRequest unused;
+    out << "usage: tesmark-cli render --body --out FILE.png [state options]\n"
+           "       tesmark-cli render --window --out FILE.png [--width W] [state options]\n"
+           "\n"
+           "Writes a picture of the rule as a PNG file. A failed write leaves no file\n"
+           "behind (an existing file stays as it was).\n"
+           "\n";
+    WriteOptionHelp(out, RenderOptions(unused));
+    out << "\n" << ExitStatusHelp();
+}
+
+ParseOutcome ParseRender(const Args& args, RenderRequest& request, std::string& error) {
+    const ParseOutcome outcome =
+        ParseCommandLine(args, {RenderOptions(request), nullptr, "-"}, error);
+    if (outcome != ParseOutcome::Ok) return outcome;
     if (request.what == RenderRequest::What::None) {
         error = "say what to render: --body or --window";
-        return false;
+        return ParseOutcome::Error;
     }
     if (request.out.empty()) {
         error = "say where to write the picture: --out FILE.png";
-        return false;
+        return ParseOutcome::Error;
     }
     if (request.width && request.what != RenderRequest::What::Window) {
         error = "--width applies to --window only";
-        return false;
+        return ParseOutcome::Error;
     }
-    return true;
+    return ParseOutcome::Ok;
 }
 
 // Fonts need a GUI application. Without a display the offscreen platform
@@ -126,40 +123,42 @@ class GuiApplicationScope {
 
 int RenderBody(const RuleState& state, const std::string& outPath, std::ostream& err) {
     const std::unique_ptr<QtSurface> body = ComposedRuleBody(state);
-    if (!body->toImage().save(QString::fromStdString(outPath), "PNG")) {
-        err << "tesmark-cli render: cannot write '" << outPath << "'\n";
-        return 2;
-    }
-    return 0;
+    return WritePng(body->toImage(), outPath, err);
 }
 
 }  // namespace
 
-int RunRender(const Args& args, std::ostream& out, std::ostream& err) {
-    ParsedState parsed;
-    std::string error;
-    if (!ParseStateOptions(args, parsed, error)) {
-        err << "tesmark-cli render: " << error << "\n";
-        return 2;
-    }
+int ParseRenderOnly(const Args& args, std::string& error) {
     RenderRequest request;
-    if (!ParseRenderOptions(parsed.rest, request, error)) {
-        err << "tesmark-cli render: " << error << "\n";
-        return 2;
+    return ParseRender(args, request, error) == ParseOutcome::Error ? kExitUsage : kExitDone;
+}
+
+int RunRender(const Args& args, std::ostream& out, std::ostream& err) {
+    RenderRequest request;
+    std::string error;
+    switch (ParseRender(args, request, error)) {
+        case ParseOutcome::Help:
+            PrintRenderHelp(out);
+            return kExitDone;
+        case ParseOutcome::Error:
+            err << "tesmark-cli render: " << error << "\n";
+            return kExitUsage;
+        case ParseOutcome::Ok:
+            break;
     }
-    if (request.help) {
-        out << kHelp << StateOptionsHelp();
-        return 0;
+    RuleState state;
+    if (!ResolveState(request.state, state, error)) {
+        err << "tesmark-cli render: " << error << "\n";
+        return kExitUsage;
     }
     GuiApplicationScope application;
     if (!application.ready()) {
         err << "tesmark-cli render: drawing text needs a GUI application\n";
-        return 2;
+        return kExitFailed;
     }
-    if (request.what == RenderRequest::What::Body)
-        return RenderBody(parsed.state, request.out, err);
-    const int width = request.width.value_or(kBaseClientWidth + parsed.state.CxSize);
-    return RenderWindowImage(parsed.state, width, request.out, err);
+    if (request.what == RenderRequest::What::Body) return RenderBody(state, request.out, err);
+    const int width = request.width.value_or(kBaseClientWidth + state.CxSize);
+    return RenderWindowImage(state, width, request.out, err);
 }
 
 }  // namespace tesmark::cli

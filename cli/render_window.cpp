@@ -16,6 +16,7 @@
 #include "model/reading_table.h"
 #include "platform/mapped_image.h"
 #include "platform/qt_surface.h"
+#include "png_output.h"
 #include "platform/rule_view.h"
 #include "render/redraw_state.h"
 #include "render/rule_body.h"
@@ -70,11 +71,7 @@ int RenderWindowImage(const RuleState& given, int width, const std::string& outP
     ReadingTable readings;
     view.paint(state, redraw, readings, a, LabelColoursOf(QGuiApplication::palette()), true);
 
-    if (!view.backBuffer().toImage().save(QString::fromStdString(outPath), "PNG")) {
-        err << "tesmark-cli render: cannot write '" << outPath << "'\n";
-        return 2;
-    }
-    return 0;
+    return WritePng(view.backBuffer().toImage(), outPath, err);
 }
 
 }  // namespace tesmark::cli

@@ -1,7 +1,8 @@
 #pragma once
 // Writes the main window's client area for a rule state as a PNG: the rule's
 // three views, the cursor glass and the readout panel, `width` pixels wide.
-// Returns the exit code of tesmark-cli (0, or 2 with a message on `err`).
+// Returns the exit code of tesmark-cli (0, 1 when the file cannot be
+// written, 2 for a width out of range; with a message on `err`).
 // Needs a QGuiApplication.
 #include <iosfwd>
 #include <memory>

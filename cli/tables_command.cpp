@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "option_table.h"
 #include "tables/graduation.h"
 #include "tables/table_catalog.h"
 
@@ -15,20 +16,53 @@ namespace tesmark::cli {
 
 namespace {
 
-constexpr const char* kHelp =
-    "usage: tesmark-cli tables [--json] [NAME...]\n"
-    "\n"
-    "Prints the marks of the named graduation tables, or of all sixteen when none\n"
-    "is named: CD AB K S T S0 T0 L LL0 LL1 LL2 LL3 LL/0 LL/1 LL/2 LL/3.\n"
-    "\n"
-    "CSV (the default) has the header table,index,position,tick,label: one row per\n"
-    "mark, position in pixels from the scale's reference end, tick the tick length\n"
-    "in pixels, label the number at the mark (0 for none) or, on the LL scales, the\n"
-    "text shown there (empty for none).\n"
-    "\n"
-    "  --json     an object keyed by table name, each with \"count\" (the table's\n"
-    "             count field) and \"marks\": [{\"index\", \"position\", \"tick\", \"label\"}]\n"
-    "  --help     show this help\n";
+struct TablesRequest {
+    bool json = false;
+    std::vector<std::string> names;
+};
+
+std::vector<OptionGroup> TablesOptions(TablesRequest& request) {
+    return {{nullptr,
+             11,
+             {FlagOption("--json",
+                         "an object keyed by table name, each with \"count\" (the table's\n"
+                         "count field) and \"marks\": [{\"index\", \"position\", \"tick\", "
+                         "\"label\"}]",
+                         request.json),
+              HelpOption()}}};
+}
+
+void PrintTablesHelp(std::ostream& out) {
+    TablesRequest unused;
+    out << "usage: tesmark-cli tables [--json] [NAME...]\n"
+           "\n"
+           "Prints the marks of the named graduation tables, or of all sixteen when none\n"
+           "is named: CD AB K S T S0 T0 L LL0 LL1 LL2 LL3 LL/0 LL/1 LL/2 LL/3.\n"
+           "\n"
+           "CSV (the default) has the header table,index,position,tick,label: one row per\n"
+           "mark, position in pixels from the scale's reference end, tick the tick length\n"
+           "in pixels, label the number at the mark (0 for none) or, on the LL scales, the\n"
+           "text shown there (empty for none).\n"
+           "\n";
+    WriteOptionHelp(out, TablesOptions(unused));
+    out << "\n" << ExitStatusHelp();
+}
+
+ParseOutcome ParseTables(const Args& args, TablesRequest& request, std::string& error) {
+    auto name = [&request](const std::string& text, std::string& message) {
+        if (std::find(kGraduationTableNames.begin(), kGraduationTableNames.end(), text) ==
+            kGraduationTableNames.end()) {
+            message = "unknown table '" + text + "' (tables:";
+            for (std::string_view known : kGraduationTableNames)
+                message += " " + std::string(known);
+            message += ")";
+            return false;
+        }
+        request.names.push_back(text);
+        return true;
+    };
+    return ParseCommandLine(args, {TablesOptions(request), name, "-"}, error);
+}
 
 // RFC 4180 quoting, also for surrounding blanks, which readers tend to trim
 // (the LL/ scales show " 1/e").
@@ -107,23 +141,26 @@ void WriteJson(const std::vector<TableView>& views, std::ostream& out) {
 
 }  // namespace
 
+int ParseTablesOnly(const Args& args, std::string& error) {
+    TablesRequest request;
+    return ParseTables(args, request, error) == ParseOutcome::Error ? kExitUsage : kExitDone;
+}
+
 int RunTables(const Args& args, std::ostream& out, std::ostream& err) {
-    bool json = false;
-    std::vector<std::string> names;
-    for (const std::string& arg : args) {
-        if (arg == "--help" || arg == "-h") {
-            out << kHelp;
-            return 0;
-        }
-        if (arg == "--json") {
-            json = true;
-        } else if (!arg.empty() && arg[0] == '-') {
-            err << "tesmark-cli tables: unknown option '" << arg << "'\n" << kHelp;
-            return 2;
-        } else {
-            names.push_back(arg);
-        }
+    TablesRequest request;
+    std::string error;
+    switch (ParseTables(args, request, error)) {
+        case ParseOutcome::Help:
+            PrintTablesHelp(out);
+            return kExitDone;
+        case ParseOutcome::Error:
+            err << "tesmark-cli tables: " << error << "\n";
+            return kExitUsage;
+        case ParseOutcome::Ok:
+            break;
     }
+    const std::vector<std::string>& names = request.names;
+    const bool json = request.json;
 
     const auto tables = std::make_unique<GraduationTables>();
     BuildAllTables(*tables);
@@ -139,7 +176,7 @@ int RunTables(const Args& args, std::ostream& out, std::ostream& err) {
             err << "tesmark-cli tables: unknown table '" << name << "' (tables:";
             for (std::string_view known : kGraduationTableNames) err << ' ' << known;
             err << ")\n";
-            return 2;
+            return kExitUsage;
         }
         // A table named twice is listed once: JSON keys must be unique.
         const bool listed = std::any_of(views.begin(), views.end(),
@@ -152,7 +189,7 @@ int RunTables(const Args& args, std::ostream& out, std::ostream& err) {
     } else {
         WriteCsv(views, out);
     }
-    return out.good() ? 0 : 1;
+    return kExitDone;
 }
 
 }  // namespace tesmark::cli

@@ -103,3 +103,31 @@ TEST(ReadingsCommand, HelpExplainsTheOptions) {
 
 }  // namespace
 }  // namespace tesmark::cli
+
+namespace tesmark::cli {
+namespace {
+
+struct FixUpCase {
+    const char* slide;
+    const char* focus;
+    const char* shown;
+};
+
+TEST(ReadingsCommand, ShowsTheFocusTheWindowPaints) {
+    // An index focus without a reading moves to the other index column; at
+    // exactly the bounds it stays (and reads -99).
+    const FixUpCase cases[] = {
+        {"4000000", "6", "\"NumFoucs\": 22"}, {"2000000", "20", "\"NumFoucs\": 4"},
+        {"3750000", "6", "\"NumFoucs\": 6"},  {"2550000", "20", "\"NumFoucs\": 20"},
+        {"3150000", "6", "\"NumFoucs\": 6"},  {"4000000", "14", "\"NumFoucs\": 14"},
+    };
+    for (const FixUpCase& c : cases) {
+        const CliResult r = RunCli(
+            {"readings", "--json", "--face", "front", "--slide", c.slide, "--focus", c.focus});
+        ASSERT_EQ(r.code, 0) << r.err;
+        EXPECT_NE(r.out.find(c.shown), std::string::npos) << c.slide << " " << c.focus;
+    }
+}
+
+}  // namespace
+}  // namespace tesmark::cli

@@ -63,10 +63,14 @@ INSTANTIATE_TEST_SUITE_P(
                       "--window only"},
         BadRenderCase{"BadWidth",
                       {"render", "--window", "--width", "wide", "--out", "/tmp/x.png"},
-                      "--width needs"},
-        BadRenderCase{"UnwritablePath",
-                      {"render", "--body", "--out", "/nonexistent/folder/x.png"},
-                      "cannot write"}),
+                      "--width takes a whole number of pixels from 625 to 2000, not 'wide'"},
+        // One range check, with the range the window can have.
+        BadRenderCase{"WidthBelowTheWindow",
+                      {"render", "--window", "--width", "100", "--out", "/tmp/x.png"},
+                      "--width takes a whole number of pixels from 625 to 2000, not '100'"},
+        BadRenderCase{"WidthBeyondTheWindow",
+                      {"render", "--window", "--width", "2001", "--out", "/tmp/x.png"},
+                      "from 625 to 2000, not '2001'"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"NaN", {"--focus", "14", "--target", "cursor", "nan"}, "DOMAIN error."},
         RefusalCase{"Infinity", {"--focus", "14", "--target", "cursor", "inf"}, "DOMAIN error."},
         RefusalCase{
-            "BeyondDouble", {"--focus", "14", "--target", "slide", "1e999"}, "DOMAIN error."},
+            "BeyondDouble", {"--focus", "13", "--target", "slide", "1e999"}, "DOMAIN error."},
         RefusalCase{"LogLogOverflow",
                     {"--face", "back", "--focus", "16", "--target", "cursor", "300000"},
                     "Slide Rule overflow error."},
@@ -131,6 +131,96 @@ TEST(SetCommand, HelpExplainsTheCommand) {
     Result r = RunCli({"set", "--help"});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(Contains(r.out, "usage: tesmark-cli set"));
+}
+
+}  // namespace
+}  // namespace tesmark::cli
+
+namespace tesmark::cli {
+namespace {
+
+// The slots each bar sets by value in the window.
+bool SlideSets(int slot) {
+    return (slot >= 1 && slot <= 6) || (slot >= 10 && slot <= 13) || (slot >= 17 && slot <= 22);
+}
+bool CursorSets(int slot) {
+    return slot >= 7 && slot <= 16;
+}
+
+TEST(SetCommand, RefusesEveryFocusTheTargetCannotSetAndGoesOnWithTheOthers) {
+    for (const char* face : {"front", "back"}) {
+        for (int slot = 0; slot <= 22; ++slot) {
+            for (const char* target : {"slide", "cursor"}) {
+                const bool sets =
+                    std::string(target) == "slide" ? SlideSets(slot) : CursorSets(slot);
+                const Result r = RunCli({"set", "--face", face, "--slide", "3150000", "--focus",
+                                         std::to_string(slot), "--target", target, "2"});
+                const std::string where = std::string(face) + " slot " + std::to_string(slot) +
+                                          " " + target + ": " + r.err;
+                if (sets) {
+                    EXPECT_FALSE(Contains(r.err, "cannot set")) << where;
+                    EXPECT_FALSE(r.out.empty()) << where;
+                } else {
+                    EXPECT_EQ(r.code, 1) << where;
+                    EXPECT_TRUE(r.out.empty()) << where;
+                    EXPECT_TRUE(Contains(r.err, slot == 0
+                                                    ? "there is no focus slot to set"
+                                                    : "cannot set slot " + std::to_string(slot)))
+                        << where;
+                }
+            }
+        }
+    }
+}
+
+struct FocusRefusal {
+    const char* name;
+    std::vector<std::string> args;
+    const char* message;
+};
+
+class SetFocusRefusal : public ::testing::TestWithParam<FocusRefusal> {};
+
+TEST_P(SetFocusRefusal, SaysWhatTheTargetSets) {
+    const Result r = RunCli(GetParam().args);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.out.empty()) << r.out;
+    EXPECT_EQ(r.err, std::string("tesmark-cli set: ") + GetParam().message + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, SetFocusRefusal,
+    ::testing::Values(
+        FocusRefusal{"SlideOnD",
+                     {"set", "--face", "front", "--focus", "14", "--target", "slide", "2"},
+                     "the slide cannot set slot 14 (D): it sets slots 1-6, 10-13 and 17-22"},
+        FocusRefusal{"CursorOnAnIndex",
+                     {"set", "--face", "back", "--focus", "22", "--target", "cursor", "2"},
+                     "the cursor cannot set slot 22 (LL2): it sets slots 7-16"},
+        FocusRefusal{"NoFocus",
+                     {"set", "--focus", "0", "--target", "slide", "2"},
+                     "there is no focus slot to set (give --focus SLOT; the slide sets slots "
+                     "1-6, 10-13 and 17-22)"},
+        // The window moves a focus off an index without a reading before it
+        // paints; the target must suit the slot the focus then stands on.
+        FocusRefusal{"AfterTheFixUp",
+                     {"set", "--face", "front", "--slide", "4000000", "--focus", "6", "--target",
+                      "cursor", "2"},
+                     "the cursor cannot set slot 22 (L): it sets slots 7-16"}),
+    [](const ::testing::TestParamInfo<FocusRefusal>& info) { return info.param.name; });
+
+TEST(SetCommand, SetsFromTheSlotTheFocusIsMovedTo) {
+    // Slot 4 has no reading with the slide this far right: the focus is on
+    // 20 (D at the right index) when the value is set, and back on 4 once
+    // the slide has moved far enough left for the left index to read D = 2.
+    const Result r = RunCli({"set", "--json", "--face", "front", "--slide", "4000000", "--focus",
+                             "4", "--target", "slide", "2"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, "\"message\": \"Moved SLIDE.\"")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "\"NumFoucs\": 4")) << r.out;
+    EXPECT_TRUE(
+        Contains(r.out, "{\"slot\": 4, \"column\": \"left\", \"row\": 7, \"scale\": \"D\""));
+    EXPECT_TRUE(Contains(r.out, "\"text\": \"2.00000\""));
 }
 
 }  // namespace
