@@ -89,10 +89,7 @@ void CMainWindow::changeEvent(QEvent* event) {
     backBuffer_->setPatternImage(backgroundTile_);
     ruleBody_->setPatternImage(backgroundTile_);
     for (SlideBar* bar : {slideBar_, cursorBar_}) {
-        QPalette trough = bar->palette();
-        trough.setBrush(QPalette::Window, QBrush(barTile_));
-        trough.setBrush(QPalette::Base, QBrush(barTile_));
-        bar->setPalette(trough);
+        bar->setTroughTile(barTile_);
     }
     QPalette bands = rebar_->palette();
     bands.setBrush(QPalette::Window, QBrush(backgroundTile_));
