@@ -15,7 +15,7 @@ const GlyphRunCache::Glyph* GlyphRunCache::glyphOf(QChar character) {
     if (raw_.isValid() && indexes.size() == 1 && indexes[0] != 0) {
         const QList<QPointF> advances = raw_.advancesForGlyphIndexes(indexes);
         glyph.index = indexes[0];
-        glyph.advance = advances.isEmpty() ? 0.0 : advances[0].x();
+        glyph.advance = advances.isEmpty() ? 0 : qRound(advances[0].x());
     }
     auto inserted = glyphs_.insert(character.unicode(), glyph);
     return glyph.index != 0 ? &*inserted : nullptr;
@@ -26,7 +26,7 @@ bool GlyphRunCache::layout(const QString& text, QGlyphRun& run, int& advance) {
     QList<QPointF> positions;
     indexes.reserve(text.size());
     positions.reserve(text.size());
-    qreal x = 0;
+    int x = 0;
     for (QChar character : text) {
         if (character.isSurrogate()) return false;
         const Glyph* glyph = glyphOf(character);
@@ -38,7 +38,7 @@ bool GlyphRunCache::layout(const QString& text, QGlyphRun& run, int& advance) {
     run.setRawFont(raw_);
     run.setGlyphIndexes(indexes);
     run.setPositions(positions);
-    advance = qRound(x);
+    advance = x;
     return true;
 }
 

@@ -5,6 +5,13 @@
 // was most of the cost of a repaint. The texts of the rule are plain Latin
 // without kerning or ligatures, so each character's glyph and advance are
 // looked up once and a text is the sum of its characters.
+//
+// Every glyph starts on a whole pixel and advances by a whole number of
+// pixels, as hinted text without subpixel positioning does. Summing the
+// font's fractional advances instead puts each glyph at a truncated
+// fraction, so the gap between two glyphs varies by a pixel along a text and
+// a narrow glyph can close up against its neighbour: the first "." of
+// "version 3.2.0" merged into the "2".
 #include <QFont>
 #include <QGlyphRun>
 #include <QHash>
@@ -17,15 +24,16 @@ class GlyphRunCache {
   public:
     explicit GlyphRunCache(const QFont& font);
 
-    // The glyphs of the text, placed from the origin on the baseline, and its
-    // advance in pixels. False when a character is not in the font (the
+    // The glyphs of the text, placed from the origin on the baseline at
+    // whole pixels, and its advance in pixels (the sum of the characters'
+    // advances). False when a character is not in the font (the
     // caller then draws the text the ordinary way).
     bool layout(const QString& text, QGlyphRun& run, int& advance);
 
   private:
     struct Glyph {
         quint32 index = 0;
-        qreal advance = 0;  // fractional, as the font lays out a text
+        int advance = 0;  // the font's advance rounded to the pixel
     };
     const Glyph* glyphOf(QChar character);
 

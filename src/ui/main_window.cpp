@@ -91,10 +91,7 @@ void CMainWindow::createControls() {
         bar->setVisible(false);
         connect(bar, &SlideBar::scrolled, this, &CMainWindow::onScroll);
         connect(bar, &SlideBar::wheelTurned, this, &CMainWindow::onWheel);
-        QPalette trough = bar->palette();
-        trough.setBrush(QPalette::Window, QBrush(barTile_));
-        trough.setBrush(QPalette::Base, QBrush(barTile_));
-        bar->setPalette(trough);
+        bar->setTroughTile(barTile_);
     }
     slideBar_->setThumb(SlideBarPosition(state_.SlidePos));
     session_.redraw.DrawnSlidePos = state_.SlidePos;
@@ -126,9 +123,13 @@ void CMainWindow::createControls() {
     statusBar_ = new QStatusBar(client_);
     statusBar_->setObjectName(QStringLiteral("StatusBar"));
     statusBar_->setSizeGripEnabled(true);
+    statusBar_->setAutoFillBackground(true);  // the system colour, not the window's pattern
+    statusBar_->setBackgroundRole(QPalette::Button);
     statusPart0_ = new QLabel(QStringLiteral(" "), statusBar_);
     statusPart0_->setObjectName(QStringLiteral("StatusPart0"));
-    statusPart0_->setFixedWidth(geometry::kStatusPart0Width);
+    statusPart0_->setFrameStyle(QFrame::Panel | QFrame::Sunken);  // part 0 ends visibly
+    // The bar keeps two pixels before its first part: part 0 ends at 480.
+    statusPart0_->setFixedWidth(geometry::kStatusPart0Width - 2);
     statusBar_->addWidget(statusPart0_);
 }
 

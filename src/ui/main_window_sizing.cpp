@@ -97,10 +97,7 @@ void CMainWindow::changeEvent(QEvent* event) {
     // The whole client area is painted again, background included.
     view_->setBackground(backgroundTile_);
     for (SlideBar* bar : {slideBar_, cursorBar_}) {
-        QPalette trough = bar->palette();
-        trough.setBrush(QPalette::Window, QBrush(barTile_));
-        trough.setBrush(QPalette::Base, QBrush(barTile_));
-        bar->setPalette(trough);
+        bar->setTroughTile(barTile_);
     }
     QPalette bands = rebar_->palette();
     bands.setBrush(QPalette::Window, QBrush(backgroundTile_));

@@ -80,6 +80,9 @@ void RuleToolbar::load(int16_t language) {
         // until then a button shows no text of its own.
         action->setObjectName(QStringLiteral("Command%1").arg(command));
         action->setData(command);
+        if (QWidget* button = widgetForAction(action)) {
+            button->setFixedSize(kToolbarButtonWidth, kToolbarButtonHeight);
+        }
         connect(action, &QAction::triggered, this,
                 [this, command] { emit commandTriggered(command); });
     }

@@ -1,5 +1,6 @@
-// Texts laid out from cached glyphs measure as the font measures them, and
-// characters the font lacks send the text the ordinary way.
+// Texts laid out from cached glyphs measure as the sum of the font's
+// characters, each glyph starting on a whole pixel, and characters the font
+// lacks send the text the ordinary way.
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
@@ -18,7 +19,7 @@ QFont RuleFont(int pixelSize, bool bold) {
     return font;
 }
 
-TEST(GlyphRunCache, AdvancesMatchTheFontsOwnMeasure) {
+TEST(GlyphRunCache, GlyphsStandOnWholePixelsAtTheFontsCharacterAdvances) {
     for (bool bold : {false, true}) {
         const QFont font = RuleFont(bold ? 13 : 12, bold);
         GlyphRunCache cache(font);
@@ -29,8 +30,13 @@ TEST(GlyphRunCache, AdvancesMatchTheFontsOwnMeasure) {
             QGlyphRun run;
             int advance = -1;
             ASSERT_TRUE(cache.layout(QString::fromLatin1(text), run, advance));
-            EXPECT_EQ(advance, metrics.horizontalAdvance(QString::fromLatin1(text)));
-            EXPECT_EQ(run.glyphIndexes().size(), static_cast<qsizetype>(std::strlen(text)));
+            ASSERT_EQ(run.positions().size(), static_cast<qsizetype>(std::strlen(text)));
+            int x = 0;
+            for (qsizetype i = 0; i < run.positions().size(); ++i) {
+                EXPECT_EQ(run.positions()[i], QPointF(x, 0)) << "character " << i;
+                x += metrics.horizontalAdvance(QChar::fromLatin1(text[i]));
+            }
+            EXPECT_EQ(advance, x);
         }
     }
 }

@@ -6,11 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/composed_record.h"
 #include "model/rule_state.h"
@@ -328,6 +331,69 @@ TEST_F(QtSurfaceTest, BoldBrandFontIsLargerThanTheScaleFont) {
             }
     EXPECT_GT(boldBlack, normalBlack);
     EXPECT_GT(boldRight + 1, normalWidth);
+}
+
+// The first column of each group of columns that hold a pixel of the colour
+// in rows top .. bottom, from column left up to right.
+std::vector<int> InkGroups(const QtSurface& surface, Rgb colour, int left, int right, int top,
+                           int bottom) {
+    std::vector<int> groups;
+    bool inInk = false;
+    for (int x = left; x < right; ++x) {
+        bool inked = false;
+        for (int y = top; y <= bottom; ++y) inked = inked || surface.pixel(x, y) == colour;
+        if (inked && !inInk) groups.push_back(x);
+        inInk = inked;
+    }
+    return groups;
+}
+
+// Every digit and point of a number stands apart from its neighbours: glyphs
+// start on whole pixels, so the gap the font leaves between two characters
+// is never closed by a rounding (a "." once merged into the "2" after it).
+TEST(QtSurfaceNumbers, EveryDigitAndPointIsDrawnApart) {
+    for (FontId font : {FontId::Normal, FontId::Bold}) {
+        for (const char* text :
+             {"3.2.0", "1.125106", ".0096424", "131621.", "3.16228", "0.5", "2.53958", "1000"}) {
+            SCOPED_TRACE(text);
+            QtSurface surface(120, 30, kPaper);
+            surface.setFont(font);
+            surface.setTextColour(kBlack);
+            surface.setTextAlign(TextAlign::LeftTop);
+            surface.drawText(5, 5, text);
+            EXPECT_EQ(InkGroups(surface, kBlack, 0, 120, 0, 29).size(), std::strlen(text));
+        }
+    }
+}
+
+// The version line of the front face's upper stator, grey over its white
+// edge, as the composition draws it: each character of "3.2.0" is its own
+// group of ink (the line once read "version 3 2.0"), and every letter of
+// "version" has ink in its cell.
+TEST(QtSurfaceBrandLine, EveryCharacterOfTheVersionLineIsDrawn) {
+    GraduationTables tables;
+    BuildAllTables(tables);
+    QtSurface body(kRuleBodyWidth, kRuleBodyHeight);
+    ComposedRecord last;
+    NoComposeHooks hooks;
+    ComposeRuleBody(body, RuleState::Defaults(), tables, last, hooks);
+    // The grey copy stands top-left aligned at (177, 1) in the bold font,
+    // each character one whole advance after the one before.
+    QFont bold(QStringLiteral("Arial"));
+    bold.setPixelSize(13);
+    bold.setBold(true);
+    bold.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetrics metrics(bold);
+    const std::string text = "version 3.2.0";
+    std::vector<int> cells{177};
+    for (char c : text) cells.push_back(cells.back() + metrics.horizontalAdvance(QChar(c)));
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ' ') continue;
+        SCOPED_TRACE(std::string(1, text[i]) + " at " + std::to_string(i));
+        EXPECT_FALSE(InkGroups(body, kGrey, cells[i], cells[i + 1], 0, 16).empty());
+    }
+    const std::size_t number = text.find('3');
+    EXPECT_EQ(InkGroups(body, kGrey, cells[number], cells.back(), 0, 16).size(), 5u);
 }
 
 // ---------------------------------------------------------------------------
