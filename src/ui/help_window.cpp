@@ -167,8 +167,10 @@ void HelpWindow::openIndex(const QUrl& index, int16_t language) {
     contents_->setFont(font);
     retitle();
     fillContents();
-    browser_->clearHistory();
+    // A new start: the pages seen before (perhaps in the other language) are
+    // no longer reachable with Back.
     browser_->setSource(index_);
+    browser_->clearHistory();
 }
 
 void HelpWindow::retitle() {
