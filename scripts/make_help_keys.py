@@ -58,7 +58,7 @@ def command_text(command, language):
 def key_rows(commands, language):
     lines = []
     key, name, ident = HEADINGS[language]
-    lines.append("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">")
+    lines.append("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" style=\"border-collapse: collapse\">")
     lines.append(f"<tr><th>{key}</th><th>{name}</th><th>{ident}</th></tr>")
     for command in commands:
         keys = command.get("keys") or []

@@ -106,7 +106,7 @@ QString HelpMissingMessage(int16_t language) {
 HelpWindow::HelpWindow(const QUrl& index, int16_t language, QWidget* parent)
     : QWidget(parent, Qt::Window), index_(index), language_(language) {
     setObjectName(QStringLiteral("HelpWindow"));
-    resize(900, 640);
+    resize(960, 680);
 
     back_ = new QToolButton(this);
     back_->setObjectName(QStringLiteral("HelpBack"));
@@ -123,6 +123,10 @@ HelpWindow::HelpWindow(const QUrl& index, int16_t language, QWidget* parent)
 
     contents_ = new QListWidget(this);
     contents_->setObjectName(QStringLiteral("HelpContents"));
+    // Long chapter titles wrap instead of hiding behind a scroll bar.
+    contents_->setWordWrap(true);
+    contents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    contents_->setSpacing(2);
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     // The book's own links stay inside the window; nothing reaches a browser.
@@ -132,7 +136,7 @@ HelpWindow::HelpWindow(const QUrl& index, int16_t language, QWidget* parent)
     splitter->addWidget(contents_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({230, 670});
+    splitter->setSizes({250, 650});
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back_);

@@ -68,7 +68,7 @@ const VersionLayout& LayoutFor(int16_t language) {
         "Tesmark - バージョン",
         "Tesmark Version ",
         "両面型デジタル計算尺 for ",
-        "Tesmark \xE2\x80\x94 両面型計算尺のシミュレーター。自由にお使いください。",
+        "Tesmark \xE2\x80\x94 両面型計算尺のシミュレーター。無料でお使いいただけます。",
         "Tesmark プロジェクトのページ",
         {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"),
          QStringLiteral("Liberation Sans")},
@@ -207,12 +207,13 @@ VersionDialog::VersionDialog(int16_t language, QWidget* parent)
     FilledBar(this, QColor(128, 128, 128), place(layout.bars[1]), "GreyBar");
     FilledBar(this, QColor(255, 255, 255), place(layout.bars[2]), "WhiteBar");
 
+    // An etched line: a shadow line with a highlight line under it.
     for (const Box& line : layout.lines) {
-        auto* etched = new QFrame(this);
-        etched->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-        etched->setLineWidth(1);
         const QRect r = place(line);
-        etched->setGeometry(r.x(), r.y(), r.width(), 2);
+        FilledBar(this, palette().color(QPalette::Dark), QRect(r.x(), r.y(), r.width(), 1),
+                  "EtchedShadow");
+        FilledBar(this, palette().color(QPalette::Light), QRect(r.x(), r.y() + 1, r.width(), 1),
+                  "EtchedLight");
     }
 
     auto* notice = new QLabel(VersionNoticeText(language), this);
@@ -220,7 +221,12 @@ VersionDialog::VersionDialog(int16_t language, QWidget* parent)
     notice->setTextFormat(Qt::PlainText);
     notice->setWordWrap(true);
     notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    notice->setGeometry(place(layout.notes));
+    // A fallback font may need more room than the resource gives; the
+    // notice then takes the lines it needs rather than losing its end.
+    const QRect noticePlace = place(layout.notes);
+    notice->setGeometry(
+        noticePlace.x(), noticePlace.y(), noticePlace.width(),
+        std::max(noticePlace.height(), notice->heightForWidth(noticePlace.width())));
 
     auto* link = new QLabel(this);
     link->setObjectName(QStringLiteral("LinkText"));

@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "Tesmark project page", QRect(176, 7, 45, 19), QRect(39, 69, 134, 8)},
         VersionCase{"Japanese", 1, "Tesmark - バージョン", "Tesmark Version ",
                     "両面型デジタル計算尺 for ",
-                    "Tesmark — 両面型計算尺のシミュレーター。自由にお使いください。",
+                    "Tesmark — 両面型計算尺のシミュレーター。無料でお使いいただけます。",
                     "Tesmark プロジェクトのページ", QRect(176, 8, 45, 19), QRect(40, 71, 134, 8)}),
     [](const ::testing::TestParamInfo<VersionCase>& info) { return std::string(info.param.name); });
 
