@@ -15,13 +15,13 @@ build=${TESMARK_BUILD_DIR:-build}
 # The probe lives with the benchmarks; configuring again picks it up in a
 # build folder made without them.
 if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESMARK_BUILD_BENCH=ON >/dev/null
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESMARK_BUILD_BENCH=ON >&2
 else
-    cmake -S . -B "$build" -DTESMARK_BUILD_BENCH=ON >/dev/null
+    cmake -S . -B "$build" -DTESMARK_BUILD_BENCH=ON >&2
 fi
 targets=(window_probe)
 [ -z "${TESMARK:-}" ] && targets+=(tesmark)
-cmake --build "$build" -j2 --target "${targets[@]}"
+cmake --build "$build" -j2 --target "${targets[@]}" >&2
 probe="$build/bench/window_probe/window_probe"
 program=${TESMARK:-$build/tesmark}
 
