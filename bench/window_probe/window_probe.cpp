@@ -42,6 +42,9 @@ struct Options {
     double interval = 0.015;
     int serverPid = 0;
     bool json = false;
+    // Arrow keys step by the smallest amount, far less than a pixel: only
+    // the readouts change. Page keys step 500 times as far.
+    bool pageKeys = false;
     bool startup = true;
     bool steps = true;
 };
@@ -167,7 +170,12 @@ StepRun MeasureSteps(DamageWatch& watch, TesmarkProcess& process, const Options&
     const double start = MonotonicSeconds();
     for (int key = 0; key < options.keys; ++key) {
         sent.push_back(MonotonicSeconds());
-        watch.tapKey(key < options.keys / 2 ? "Right" : "Left");
+        const bool forward = key < options.keys / 2;
+        if (options.pageKeys) {
+            watch.tapKey(forward ? "Next" : "Prior");
+        } else {
+            watch.tapKey(forward ? "Right" : "Left");
+        }
         watch.pump(start + (key + 1) * options.interval);
     }
     watch.pumpUntilQuiet(0.3, MonotonicSeconds() + 10);
@@ -317,8 +325,9 @@ void PrintTable(const std::vector<WidthResult>& results, const Options& options)
                         summary->threadsBefore, summary->threadsAfter);
         }
         std::printf(
-            "  idle cpu: %.1f us/s; medians over %d runs x %d keys, one key every %.0f ms\n",
-            result.cursor.idle * 1e6, options.stepRuns, options.keys, options.interval * 1000);
+            "  idle cpu: %.1f us/s; medians over %d runs x %d %s keys, one key every %.0f ms\n",
+            result.cursor.idle * 1e6, options.stepRuns, options.keys,
+            options.pageKeys ? "page" : "arrow", options.interval * 1000);
         std::printf("  damage of one cursor step (key %d):\n", options.keys / 4);
         PrintRects(result.cursor.example, "    ");
         std::printf("  damage of one slide step (key %d):\n", options.keys / 4);
@@ -350,8 +359,11 @@ void PrintJsonSummary(const char* name, const Summary& summary, bool last) {
 }
 
 void PrintJson(const std::vector<WidthResult>& results, const Options& options) {
-    std::printf("{\"keys\": %d, \"interval_ms\": %.1f, \"step_runs\": %d, \"widths\": [\n",
-                options.keys, options.interval * 1000, options.stepRuns);
+    std::printf(
+        "{\"keys\": %d, \"step_keys\": \"%s\", \"interval_ms\": %.1f, \"step_runs\": %d, "
+        "\"widths\": [\n",
+        options.keys, options.pageKeys ? "page" : "arrow", options.interval * 1000,
+        options.stepRuns);
     for (std::size_t i = 0; i < results.size(); ++i) {
         const WidthResult& result = results[i];
         std::printf("  {\"width\": %d, \"window_width\": %d,\n", result.width, result.windowWidth);
@@ -383,6 +395,7 @@ void Usage() {
         "  --interval-ms MS      pace of the keys (15)\n"
         "  --server-pid PID      also count the X server's CPU\n"
         "  --only startup|steps  measure one side only\n"
+        "  --page                step with Page Down/Up instead of the arrows\n"
         "  --json                print JSON instead of the table");
 }
 
@@ -418,6 +431,8 @@ Options ParseOptions(int argc, char** argv) {
             const std::string side = value();
             options.startup = side == "startup";
             options.steps = side == "steps";
+        } else if (arg == "--page") {
+            options.pageKeys = true;
         } else if (arg == "--json") {
             options.json = true;
         } else if (arg == "--help" || arg == "-h") {
