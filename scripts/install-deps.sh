@@ -11,6 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-ipafont-gothic
     xvfb xauth
+    libx11-dev libxdamage-dev libxtst-dev libxfixes-dev
     clang-format
     clang libclang-rt-14-dev
 )

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Measures the real window on a private Xvfb server with the xcb platform:
+# the time from exec to the first painted rule, and the CPU and the damage
+# of one cursor step and one slide step, at client widths 880 and 2000.
+# It measures and does not test, so CI does not run it.
+#
+#   scripts/measure-window.sh [window_probe options]   e.g. --json, --keys 500
+#
+# TESMARK_BUILD_DIR picks the build folder (build); TESMARK=/path/to/tesmark
+# measures another build of the program (for before/after comparisons).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${TESMARK_BUILD_DIR:-build}
+
+# The probe lives with the benchmarks; configuring again picks it up in a
+# build folder made without them.
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESMARK_BUILD_BENCH=ON >&2
+else
+    cmake -S . -B "$build" -DTESMARK_BUILD_BENCH=ON >&2
+fi
+targets=(window_probe)
+[ -z "${TESMARK:-}" ] && targets+=(tesmark)
+cmake --build "$build" -j2 --target "${targets[@]}" >&2
+probe="$build/bench/window_probe/window_probe"
+program=${TESMARK:-$build/tesmark}
+
+work=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A free display chosen by the server itself; wide enough for 2000 px.
+Xvfb -displayfd 3 -screen 0 2200x900x24 -nolisten tcp -noreset 3>"$work/display" \
+    2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.05
+done
+[ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+
+echo "# $(uptime)" >&2
+"$probe" --tesmark "$program" --server-pid "$xvfb_pid" "$@"
