@@ -36,11 +36,10 @@ std::vector<OptionGroup> CommandsOptions(CommandsRequest& request) {
                      "a list of command objects {\"id\", \"englishId\", \"name\", \"keys\",\n"
                      "\"menuText\", \"prompt\", \"tooltip\", \"mark\", \"enabled\", \"marked\"}",
                      request.json),
-          ChoiceOption("--lang", "en|ja", "the language of the texts (default: the profile's Language)",
-                       {"en", "ja"},
-                       [&request](std::size_t index) {
-                           request.language = static_cast<int16_t>(index);
-                       }),
+          ChoiceOption(
+              "--lang", "en|ja", "the language of the texts (default: the profile's Language)",
+              {"en", "ja"},
+              [&request](std::size_t index) { request.language = static_cast<int16_t>(index); }),
           FlagOption("--undo", "as if the undo record held a target", request.undo),
           FlagOption("--clipboard", "as if the clipboard held text", request.clipboard),
           HelpOption()}},
@@ -50,7 +49,8 @@ std::vector<OptionGroup> CommandsOptions(CommandsRequest& request) {
 
 void PrintCommandsHelp(std::ostream& out) {
     CommandsRequest unused;
-    out << "usage: tesmark-cli commands [--json] [--lang en|ja] [--undo] [--clipboard] [state options]\n"
+    out << "usage: tesmark-cli commands [--json] [--lang en|ja] [--undo] [--clipboard] [state "
+           "options]\n"
            "\n"
            "Lists every command of the program: its identifier and English twin (0 for\n"
            "none), its keys, its menu text in the language (as stored, \"&\" before the\n"

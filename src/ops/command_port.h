@@ -40,7 +40,7 @@ class CommandPort {
 };
 
 // A CommandPort that does nothing, for running commands without a window.
-class NoCommandPort final : public CommandPort {
+class NoCommandPort : public CommandPort {
   public:
     void refreshMenusAndLanguage() override {}
     void closeWindow() override {}

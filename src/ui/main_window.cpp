@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
@@ -50,18 +51,16 @@ CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
     session_.random.seed(SeedFromLocalTime(now.date().year(), now.date().month(), now.date().day(),
                                            now.time().hour(), now.time().minute(),
                                            now.time().second(), now.time().msec()));
-    refreshScaleTooltips();
+    // Prompts and tooltips come from the table of the display language.
+    preferred_ = PreferredLanguageFromLocale(QLocale::system().name().toStdString());
 
     view_ = std::make_unique<RuleView>(ClientWidth(state_.CxSize), backgroundTile_);
     createRebar();
-    setWindowTitleForLanguage();
     composeAndReact();
-    applyAccessibleNames();
+    refreshMenusAndLanguage();
 
-    const int height = kClientHeight;
-    setMinimumSize(kMinClientWidth, height);
-    setMaximumSize(kMaxClientWidth, height);
-    resize(ClientWidth(state_.CxSize), height);
+    fixHeight();
+    resize(ClientWidth(state_.CxSize), height());
     placeOnScreen();
     constructed_ = true;
     layoutForWidth(extraWidth());
@@ -158,11 +157,6 @@ void CMainWindow::createRebar() {
     }
     rebar_->showBand(kFrontOptionsBand, state_.SlideRev == 0);
     rebar_->showBand(kBackOptionsBand, state_.SlideRev != 0);
-}
-
-void CMainWindow::setWindowTitleForLanguage() {
-    setWindowTitle(state_.Language == 0 ? QStringLiteral("Tesmark for Windows")
-                                        : QStringLiteral("Tesmark - 両面型デジタル計算尺"));
 }
 
 void CMainWindow::refreshScaleTooltips() {

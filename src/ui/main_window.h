@@ -22,6 +22,9 @@
 
 #include "model/client_size.h"
 #include "model/rule_state.h"
+#include "model/string_table.h"
+#include "ops/command_context.h"
+#include "ops/command_port.h"
 #include "ops/rule_session.h"
 #include "ops/window_port.h"
 #include "render/rule_body.h"
@@ -49,7 +52,7 @@ inline constexpr int kSlideHomeButtonId = 123;
 inline constexpr int kCursorHomeButtonId = 124;
 inline constexpr int kCmdAlwaysOnTop = 150;
 
-class CMainWindow : public QMainWindow, public WindowPort {
+class CMainWindow : public QMainWindow, public WindowPort, public CommandPort {
     Q_OBJECT
   public:
     explicit CMainWindow(RuleState& state, QWidget* parent = nullptr);
@@ -68,11 +71,28 @@ class CMainWindow : public QMainWindow, public WindowPort {
     bool ctrlDown() const override;
     bool rightButtonDown() const override;
 
+    // --- CommandPort: the window actions of the commands
+    void refreshMenusAndLanguage() override;
+    void closeWindow() override;
+    void toggleAlwaysOnTop() override;  // command 150
+    void showHelp() override;
+    void showVersion() override;
+    void initializationReset() override;
+    void recallMemory(int k) override;
+    void storeMemory(int k) override;
+    void focusEditBox() override;
+    void copyReadingToEditBox() override;
+    void pasteFromClipboard(MoveTarget target) override;
+    void moveToEditBoxValue(MoveTarget target) override;
+    void zeroRoundMove(MoveTarget target) override;
+
     // --- Commands and frame messages
-    // Runs a command by its identifier (either language's); false when the
-    // window does not know it.
+    // Runs a command by its identifier (either language's) through the
+    // command registry, if its rule enables it; false when no command has
+    // that identifier.
     bool runCommand(int commandId);
-    void toggleAlwaysOnTop();  // command 150
+    // What the commands' enabling and mark rules look at now.
+    CommandContext commandContext() const;
     // A menu closed: clean-ups, and a numeric edit-box text is committed.
     void onMenuClosed();
 
@@ -94,6 +114,7 @@ class CMainWindow : public QMainWindow, public WindowPort {
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -120,7 +141,16 @@ class CMainWindow : public QMainWindow, public WindowPort {
     void onScroll(BarId bar, int16_t code);
     void onWheel(int delta);
     void rememberPosition();
-    void setWindowTitleForLanguage();
+    // The menu bar of the language, its face-dependent submenus and the
+    // memory items' texts.
+    void buildMenuBar();
+    void setMemoryItemTexts();
+    // Toolbar buttons: enabled and pressed as the commands' rules say.
+    void refreshToolbarStates();
+    // The height of the window: the client area under the menu bar.
+    void fixHeight();
+    // Whether a menu is one of the window's own (the menu bar's, the rule's).
+    static bool isOwnMenu(const QObject* menu);
 
     RuleState& state_;
     RuleSession session_;
@@ -142,6 +172,8 @@ class CMainWindow : public QMainWindow, public WindowPort {
     QImage backgroundTile_;
     QImage barTile_;
     FocusReadingAnnouncer announcer_;
+    // The display language, which picks the prompts' and tooltips' table.
+    Language preferred_ = Language::English;
     bool constructed_ = false;
     bool ruleStale_ = true;      // the back buffer does not show the state yet
     bool renderQueued_ = false;  // renderRule() is waiting in the event queue

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPixmap>
 
+#include "ops/command_registry.h"
 #include "platform/mapped_image.h"
 
 namespace tesmark {
@@ -76,8 +77,6 @@ void RuleToolbar::load(int16_t language) {
             addAction(QIcon(QPixmap::fromImage(strip.copy(
                           image * kToolbarImageWidth, 0, kToolbarImageWidth, kToolbarImageHeight))),
                       QString());
-        // The prompts and tooltips come with the string table of the menus;
-        // until then a button shows no text of its own.
         action->setObjectName(QStringLiteral("Command%1").arg(command));
         action->setData(command);
         if (QWidget* button = widgetForAction(action)) {
@@ -85,6 +84,24 @@ void RuleToolbar::load(int16_t language) {
         }
         connect(action, &QAction::triggered, this,
                 [this, command] { emit commandTriggered(command); });
+    }
+}
+
+void RuleToolbar::applyStates(const CommandContext& context) {
+    for (QAction* action : actions()) {
+        if (action->isSeparator()) continue;
+        const CommandState state = CommandStateOf(action->data().toInt(), context);
+        action->setEnabled(state.enabled);
+        action->setCheckable(state.mark != MarkKind::None);
+        action->setChecked(state.marked);
+    }
+}
+
+void RuleToolbar::setTooltips(Language preferred) {
+    for (QAction* action : actions()) {
+        if (action->isSeparator()) continue;
+        const std::string_view tip = CommandTooltip(action->data().toInt(), preferred);
+        action->setToolTip(QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
     }
 }
 

@@ -7,6 +7,8 @@
 #include <QToolBar>
 #include <array>
 
+#include "model/string_table.h"
+#include "ops/command_context.h"
 #include "ui/toolbar_resources.h"
 
 namespace tesmark {
@@ -38,6 +40,11 @@ class RuleToolbar : public QToolBar {
     int resourceId() const { return resourceId_; }
     // The command id of each button, in order, separators left out.
     QList<int> commandIds() const;
+    // Each button enabled, checkable and pressed as its command's rules say:
+    // a disabled button cannot be pressed, a marked one shows pressed.
+    void applyStates(const CommandContext& context);
+    // The buttons' tooltips from the string table of the display language.
+    void setTooltips(Language preferred);
 
   signals:
     void commandTriggered(int commandId);

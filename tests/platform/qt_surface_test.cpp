@@ -375,8 +375,7 @@ TEST(QtSurfaceBrandLine, EveryCharacterOfTheVersionLineIsDrawn) {
     BuildAllTables(tables);
     QtSurface body(kRuleBodyWidth, kRuleBodyHeight);
     ComposedRecord last;
-    NoComposeHooks hooks;
-    ComposeRuleBody(body, RuleState::Defaults(), tables, last, hooks);
+    ComposeRuleBody(body, RuleState::Defaults(), tables, last);
     // The grey copy stands top-left aligned at (177, 1) in the bold font,
     // each character one whole advance after the one before.
     QFont bold(QStringLiteral("Arial"));

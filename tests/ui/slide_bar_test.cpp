@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -31,11 +32,11 @@ class SlideBarTest : public testing::Test {
     }
     void TearDown() override {
         if (window) {
-            QTest::mouseRelease(window->cursorBar(), Qt::LeftButton);
-            QTest::mouseRelease(window->cursorBar(), Qt::RightButton);
+            QTest::mouseRelease(window->findChild<SlideBar*>("CursorBar"), Qt::LeftButton);
+            QTest::mouseRelease(window->findChild<SlideBar*>("CursorBar"), Qt::RightButton);
         }
     }
-    SlideBar* bar() const { return window->cursorBar(); }
+    SlideBar* bar() const { return window->findChild<SlideBar*>("CursorBar"); }
     QPoint rightArrow() const { return QPoint(bar()->width() - 4, bar()->height() / 2); }
     QPoint rightTrough() const {
         return QPoint((bar()->thumbRect().right() + bar()->width()) / 2, bar()->height() / 2);
@@ -130,11 +131,15 @@ TEST_F(SlideBarTest, TheFocusedBarHighlightsItsThumbInALightAndADarkPalette) {
             colours.setColor(QPalette::Dark, QColor(20, 20, 20));
             colours.setColor(QPalette::Highlight, QColor(42, 130, 218));
         }
-        for (SlideBar* b : {window->slideBar(), window->cursorBar()}) b->setPalette(colours);
-        for (SlideBar* focused : {window->slideBar(), window->cursorBar()}) {
+        for (SlideBar* b :
+             {window->findChild<SlideBar*>("SlideBar"), window->findChild<SlideBar*>("CursorBar")})
+            b->setPalette(colours);
+        for (SlideBar* focused : {window->findChild<SlideBar*>("SlideBar"),
+                                  window->findChild<SlideBar*>("CursorBar")}) {
             focused->setFocus();
             QApplication::processEvents();
-            for (SlideBar* b : {window->slideBar(), window->cursorBar()}) {
+            for (SlideBar* b : {window->findChild<SlideBar*>("SlideBar"),
+                                window->findChild<SlideBar*>("CursorBar")}) {
                 const QImage shown = b->grab().toImage();
                 const QPoint inside = b->thumbRect().topLeft() + QPoint(2, 2);
                 const QColor expected =
@@ -197,9 +202,13 @@ TEST(SlideBarAlone, PaintingABarStartsNoThreads) {
 TEST_F(SlideBarTest, ToolbarButtonsAreThirtyByTwentyThree) {
     open();
     for (int t = 0; t < 4; ++t) {
-        for (QAction* action : window->toolbar(t)->actions()) {
+        for (QAction* action :
+             window->findChild<RuleToolbar*>(QStringLiteral("Toolbar%1").arg(QChar('A' + t)))
+                 ->actions()) {
             if (action->isSeparator()) continue;
-            QWidget* button = window->toolbar(t)->widgetForAction(action);
+            QWidget* button =
+                window->findChild<RuleToolbar*>(QStringLiteral("Toolbar%1").arg(QChar('A' + t)))
+                    ->widgetForAction(action);
             ASSERT_NE(button, nullptr);
             EXPECT_EQ(button->size(), QSize(kToolbarButtonWidth, kToolbarButtonHeight));
         }
@@ -208,7 +217,7 @@ TEST_F(SlideBarTest, ToolbarButtonsAreThirtyByTwentyThree) {
 
 TEST_F(SlideBarTest, TheStatusBarHasTheSystemColourAndPartZeroEndsAt480) {
     open();
-    QStatusBar* status = window->ruleStatusBar();
+    QStatusBar* status = window->findChild<QStatusBar*>("StatusBar");
     EXPECT_TRUE(status->autoFillBackground());
     const QImage shown = status->grab().toImage();
     EXPECT_EQ(QColor(shown.pixel(600, status->height() / 2)),
