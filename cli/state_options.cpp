@@ -4,8 +4,8 @@
 #include <charconv>
 #include <memory>
 
-#include "app/profile.h"
-#include "app/settings_store.h"
+#include "platform/settings_store.h"
+#include "profile/profile.h"
 
 namespace tesmark::cli {
 

@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
-#include "app/profile.h"
-#include "app/settings_store.h"
 #include "platform/close_on_signal.h"
+#include "platform/settings_store.h"
+#include "profile/profile.h"
 #include "ui/main_window.h"
 
 namespace tesmark {

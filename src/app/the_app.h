@@ -5,9 +5,9 @@
 // got SIGTERM/SIGINT/SIGHUP, or a second copy found the lock taken.
 #include <memory>
 
-#include "app/profile_store.h"
 #include "model/rule_state.h"
 #include "platform/instance_lock.h"
+#include "profile/profile_store.h"
 
 namespace tesmark {
 
@@ -26,7 +26,6 @@ class CTheApp {
     int ExitInstance();
 
     RuleState& state() { return state_; }
-    CMainWindow* mainWindow() { return window_.get(); }
 
   private:
     RuleState state_{};

@@ -53,7 +53,6 @@ void CloseOnSignal::onSignal() {
     char byte = 0;
     [[maybe_unused]] ssize_t got = ::read(g_signalPipe[1], &byte, 1);
 #endif
-    ++received_;
     if (close_) {
         close_();
     } else {

@@ -17,15 +17,11 @@ class CloseOnSignal : public QObject {
     explicit CloseOnSignal(std::function<void()> close, QObject* parent = nullptr);
     ~CloseOnSignal() override;
 
-    // The number of signals seen (for the tests).
-    int received() const { return received_; }
-
   private:
     void onSignal();
 
     std::function<void()> close_;
     QSocketNotifier* notifier_ = nullptr;
-    int received_ = 0;
 };
 
 }  // namespace tesmark

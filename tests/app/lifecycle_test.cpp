@@ -14,8 +14,8 @@
 #include <QThread>
 #include <csignal>
 
-#include "app/profile.h"
-#include "app/settings_store.h"
+#include "platform/settings_store.h"
+#include "profile/profile.h"
 
 namespace tesmark {
 namespace {
@@ -123,30 +123,12 @@ TEST(SingleInstance, ALockLeftByACrashDoesNotBlockTheNextStart) {
     EXPECT_EQ(next->exitCode(), 0);
 }
 
-// Run as a child process by the next test: saves the profile over and over
-// until it is killed.
-TEST(ProfileWriterChild, SavesForever) {
-    const QByteArray file = qgetenv("TESMARK_WRITER_FILE");
-    if (file.isEmpty()) GTEST_SKIP() << "only run as the child of ProfileWrite";
-    RuleState state = RuleState::Defaults();
-    for (int round = 0;; ++round) {
-        state.SlidePos = round % 1000000;
-        state.editHistory[15] = std::string(30, static_cast<char>('a' + round % 26));
-        SettingsStore store(QString::fromLocal8Bit(file));
-        SaveProfile(state, store);
-    }
-}
-
 TEST(ProfileWrite, AProcessKilledWhileSavingLeavesACompleteProfile) {
     QTemporaryDir dir;
     const QString file = dir.filePath("Tesmark.conf");
     for (int attempt = 0; attempt < 12; ++attempt) {
         QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("TESMARK_WRITER_FILE", file);
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {"--gtest_filter=ProfileWriterChild.SavesForever"});
+        child.start(TESMARK_PROFILE_WRITER, {file});
         ASSERT_TRUE(child.waitForStarted(10000));
         // The first child must have saved once (a slow start, as under the
         // sanitizers, would otherwise be killed before it wrote anything).

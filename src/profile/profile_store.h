@@ -1,6 +1,6 @@
 #pragma once
-// ProfileStore: the per-user settings store, by section and key. QSettings
-// implements it for the program; the tests use it with files of their own.
+// ProfileStore: the per-user settings store, by section and key. SettingsStore
+// implements it for the program (an INI file); the tests use it in memory.
 #include <cstdint>
 #include <optional>
 #include <string>
