@@ -54,6 +54,14 @@ SettingsStore::SettingsStore(const QString& iniFile) : path_(iniFile) {
     load(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
 }
 
+std::string SettingsStore::location() const {
+    return QDir::toNativeSeparators(path_).toStdString();
+}
+
+std::string SettingsStore::lastError() const {
+    return writeError_.toStdString();
+}
+
 bool SettingsStore::commit(const std::string& text) {
     writeError_.clear();
     if (!unreadable_.isEmpty()) {

@@ -33,6 +33,9 @@ class SettingsStore : public IniProfileStore {
     // Why the last flush() failed, in English; empty after a success.
     QString writeError() const { return writeError_; }
 
+    std::string location() const override;
+    std::string lastError() const override;
+
   protected:
     bool commit(const std::string& text) override;
 
