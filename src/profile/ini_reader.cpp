@@ -1,6 +1,7 @@
 #include "profile/ini_reader.h"
 
 #include <cstdint>
+#include <utility>
 
 namespace tesmark {
 
@@ -119,6 +120,17 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     return out;
 }
 
+// The one-letter escapes: "\\n" and the like.
+std::optional<char16_t> SimpleEscape(char letter) {
+    static constexpr std::pair<char, char16_t> kSimple[] = {
+        {'a', u'\a'}, {'b', u'\b'}, {'f', u'\f'}, {'n', u'\n'},  {'r', u'\r'}, {'t', u'\t'},
+        {'v', u'\v'}, {'"', u'"'},  {'?', u'?'},  {'\'', u'\''}, {'\\', u'\\'}};
+    for (const auto& [name, code] : kSimple) {
+        if (letter == name) return code;
+    }
+    return std::nullopt;
+}
+
 void ChopTrailingSpaces(std::u16string& text, std::size_t limit) {
     while (text.size() > limit && (text.back() == u' ' || text.back() == u'\t')) text.pop_back();
 }
@@ -149,32 +161,22 @@ Unescaped UnescapeItems(std::string_view raw) {
             ++i;
             if (i >= raw.size()) break;
             const char e = raw[i++];
-            static constexpr std::pair<char, char16_t> kSimple[] = {
-                {'a', u'\a'}, {'b', u'\b'}, {'f', u'\f'}, {'n', u'\n'},  {'r', u'\r'}, {'t', u'\t'},
-                {'v', u'\v'}, {'"', u'"'},  {'?', u'?'},  {'\'', u'\''}, {'\\', u'\\'}};
-            bool simple = false;
-            for (const auto& [letter, code] : kSimple) {
-                if (e == letter) {
-                    item += code;
-                    simple = true;
-                    break;
-                }
-            }
-            if (simple) {
+            if (std::optional<char16_t> code = SimpleEscape(e)) {
+                item += *code;
             } else if (e == 'x') {
                 if (i < raw.size() && HexDigit(raw[i]) >= 0) {
-                    char16_t code = 0;
+                    char16_t value = 0;
                     while (i < raw.size() && HexDigit(raw[i]) >= 0) {
-                        code = static_cast<char16_t>((code << 4) + HexDigit(raw[i++]));
+                        value = static_cast<char16_t>((value << 4) + HexDigit(raw[i++]));
                     }
-                    item += code;
+                    item += value;
                 }
             } else if (OctalDigit(e) >= 0) {
-                auto code = static_cast<char16_t>(OctalDigit(e));
+                auto value = static_cast<char16_t>(OctalDigit(e));
                 while (i < raw.size() && OctalDigit(raw[i]) >= 0) {
-                    code = static_cast<char16_t>((code << 3) + OctalDigit(raw[i++]));
+                    value = static_cast<char16_t>((value << 3) + OctalDigit(raw[i++]));
                 }
-                item += code;
+                item += value;
             } else if (e == '\n' || e == '\r') {
                 // A line continued: an end of line in any of its spellings.
                 if (i < raw.size() && (raw[i] == '\n' || raw[i] == '\r') && raw[i] != e) ++i;
