@@ -3,9 +3,9 @@
 #include <QFileInfo>
 #include <memory>
 
-#include "app/profile.h"
-#include "app/settings_store.h"
 #include "model/positions.h"
+#include "platform/settings_store.h"
+#include "profile/profile.h"
 
 namespace tesmark::cli {
 

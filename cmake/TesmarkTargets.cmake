@@ -33,3 +33,41 @@ function(tesmark_test_folder folder)
             PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
     endforeach()
 endfunction()
+
+# tesmark_check_core_links(targets...): stops the configuration when the link
+# closure of a core target holds a Qt library. Walks LINK_LIBRARIES and
+# INTERFACE_LINK_LIBRARIES of every target reached.
+function(tesmark_check_core_links)
+    foreach(core ${ARGN})
+        set(pending ${core})
+        set(seen)
+        while(pending)
+            list(POP_FRONT pending current)
+            if(current IN_LIST seen)
+                continue()
+            endif()
+            list(APPEND seen ${current})
+            set(items)
+            foreach(property LINK_LIBRARIES INTERFACE_LINK_LIBRARIES)
+                get_target_property(linked ${current} ${property})
+                if(linked)
+                    list(APPEND items ${linked})
+                endif()
+            endforeach()
+            foreach(item ${items})
+                # $<LINK_ONLY:x> names x; other generator expressions are
+                # looked through for the names inside them.
+                string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" item "${item}")
+                string(REGEX REPLACE "^\\$<.*:(.*)>$" "\\1" item "${item}")
+                if(item MATCHES "(^|::|/|lib)Qt[0-9]*(::|Core|Gui|Widgets|Network|Test)")
+                    message(FATAL_ERROR
+                        "The core library ${core} links Qt (${item}, through ${current}); "
+                        "the core must build without Qt.")
+                endif()
+                if(TARGET ${item})
+                    list(APPEND pending ${item})
+                endif()
+            endforeach()
+        endwhile()
+    endforeach()
+endfunction()

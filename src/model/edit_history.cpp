@@ -18,10 +18,28 @@ std::string CutEditText(const std::string& text) {
     return text.substr(0, i);
 }
 
+std::string RemoveControlCharacters(const std::string& text) {
+    std::string kept;
+    kept.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x20 || byte == 0x7F) continue;
+        // U+0080..U+009F are 0xC2 0x80..0x9F in UTF-8.
+        if (byte == 0xC2 && i + 1 < text.size() &&
+            static_cast<unsigned char>(text[i + 1]) <= 0x9F &&
+            static_cast<unsigned char>(text[i + 1]) >= 0x80) {
+            ++i;
+            continue;
+        }
+        kept += text[i];
+    }
+    return kept;
+}
+
 void PushEditHistory(RuleState& state, const std::string& text) {
     std::move_backward(state.editHistory.begin(), state.editHistory.end() - 1,
                        state.editHistory.end());
-    state.editHistory[0] = CutEditText(text);
+    state.editHistory[0] = CutEditText(RemoveControlCharacters(text));
 }
 
 bool IsCommittableEditText(const std::string& text) {

@@ -4,14 +4,27 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <QRegularExpression>
+#include <QSysInfo>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace tesmark {
 
+QString InstanceLock::UserInstanceName() {
+#ifdef Q_OS_UNIX
+    const QString user = QString::number(::getuid());
+#else
+    QString user = qEnvironmentVariable("USERNAME");
+    user.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")), QStringLiteral("_"));
+#endif
+    return QStringLiteral("TesmarkInstance-") + user;
+}
+
 QString InstanceLock::DefaultPath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
-    return QDir(folder).filePath(QStringLiteral("TesmarkInstance.lock"));
+    return QDir(QDir::tempPath()).filePath(UserInstanceName() + QStringLiteral(".lock"));
 }
 
 InstanceLock::InstanceLock() : InstanceLock(DefaultPath()) {}
@@ -27,8 +40,9 @@ InstanceLock::~InstanceLock() {
     release();
 }
 
-bool InstanceLock::tryAcquire() {
-    if (held_) return true;
+InstanceLock::Result InstanceLock::acquire() {
+    problem_.clear();
+    if (held_) return Result::Acquired;
     held_ = lock_->tryLock(0);
     if (!held_ && lock_->error() == QLockFile::LockFailedError && OwnerUnknownForAWhile()) {
         // A process that died while it was creating the lock leaves a file
@@ -36,7 +50,35 @@ bool InstanceLock::tryAcquire() {
         QFile::remove(path_);
         held_ = lock_->tryLock(0);
     }
-    return held_;
+    if (held_) return Result::Acquired;
+    const QString where = QDir::toNativeSeparators(path_);
+    const QFileInfo info(path_);
+    if (info.isDir()) {
+        problem_ =
+            QStringLiteral("a folder stands where the lock file %1 belongs; remove it").arg(where);
+        return Result::Failed;
+    }
+    if (lock_->error() == QLockFile::LockFailedError) {
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        if (lock_->getLockInfo(&pid, &host, &application) && !host.isEmpty() &&
+            host != QSysInfo::machineHostName()) {
+            problem_ = QStringLiteral(
+                           "the lock file %1 was made on another computer (%2); if Tesmark does "
+                           "not run there, delete the file")
+                           .arg(where, host);
+            return Result::Failed;
+        }
+        return Result::Held;
+    }
+    problem_ = QStringLiteral(
+                   "the lock file %1 cannot be created (%2); check that the folder "
+                   "is writable")
+                   .arg(where, lock_->error() == QLockFile::PermissionError
+                                   ? QStringLiteral("permission denied")
+                                   : QStringLiteral("unknown error"));
+    return Result::Failed;
 }
 
 bool InstanceLock::OwnerUnknownForAWhile() const {

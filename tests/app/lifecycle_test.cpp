@@ -1,9 +1,12 @@
 // The simulator as a process: it saves its profile when it is asked to end
-// by a signal, refuses to run twice, survives a stale lock, and a process
-// killed while writing the profile leaves a complete one behind.
+// by signals (however many arrive), brings the running copy forward instead
+// of running twice, starts despite a lock or a settings folder it cannot
+// use and says so, reports a failed save, answers --help and --version, and
+// a process killed while writing the profile leaves a complete one behind.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,36 +16,46 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
+#include <vector>
 
-#include "app/profile.h"
-#include "app/settings_store.h"
+#include "model/version.h"
+#include "platform/settings_store.h"
+#include "profile/profile.h"
 
 namespace tesmark {
 namespace {
 
-// A private home for one run of the simulator: its own config and runtime
-// folders, so nothing touches the real user's profile or lock.
+// A private home for one run of the simulator: its own config and temp
+// folders, so nothing touches the real user's profile, lock or socket.
 class SimulatorHome {
   public:
     SimulatorHome() {
         QDir(dir_.path()).mkpath("config");
-        QDir(dir_.path()).mkpath("runtime");
-        QFile::setPermissions(runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir(dir_.path()).mkpath("tmp");
     }
     QString config() const { return dir_.filePath("config"); }
-    QString runtime() const { return dir_.filePath("runtime"); }
+    QString temp() const { return dir_.filePath("tmp"); }
     QString profile() const { return config() + "/Corvane/Tesmark.conf"; }
-    QString lock() const { return runtime() + "/TesmarkInstance.lock"; }
+    QString lock() const {
+        return temp() + "/TesmarkInstance-" + QString::number(::getuid()) + ".lock";
+    }
 
-    std::unique_ptr<QProcess> start() const {
+    std::unique_ptr<QProcess> start(const QStringList& arguments = {},
+                                    bool withDisplay = true) const {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", config());
-        env.insert("XDG_RUNTIME_DIR", runtime());
-        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("TMPDIR", temp());
+        env.remove("XDG_RUNTIME_DIR");
+        if (withDisplay) {
+            env.insert("QT_QPA_PLATFORM", "offscreen");
+        } else {
+            env.remove("QT_QPA_PLATFORM");
+            env.remove("DISPLAY");
+            env.remove("WAYLAND_DISPLAY");
+        }
         process->setProcessEnvironment(env);
-        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process->start(TESMARK_EXE, {});
+        process->start(TESMARK_EXE, arguments);
         process->waitForStarted(10000);
         return process;
     }
@@ -64,10 +77,35 @@ class SimulatorHome {
     QTemporaryDir dir_;
 };
 
+// Collects the process's stderr until it holds `text`.
+bool WaitForMessage(QProcess& process, const QByteArray& text, QByteArray& seen) {
+    for (int i = 0; i < 200 && !seen.contains(text); ++i) {
+        process.waitForReadyRead(50);
+        seen += process.readAllStandardError();
+        if (process.state() == QProcess::NotRunning) {
+            seen += process.readAllStandardError();
+            break;
+        }
+    }
+    return seen.contains(text);
+}
+
+void Send(QProcess& process, int signal) {
+    ::kill(static_cast<pid_t>(process.processId()), signal);
+}
+
 struct SignalCase {
     const char* name;
-    int signal;
+    std::vector<int> sequence;
+    unsigned gapUs;  // between two signals
 };
+
+std::vector<int> Burst() {
+    std::vector<int> burst;
+    for (int i = 0; i < 200; ++i)
+        burst.push_back(i % 3 == 0 ? SIGTERM : i % 3 == 1 ? SIGINT : SIGHUP);
+    return burst;
+}
 
 class SignalSaveTest : public testing::TestWithParam<SignalCase> {};
 
@@ -76,33 +114,47 @@ TEST_P(SignalSaveTest, SavesTheProfileAndExitsCleanly) {
     std::unique_ptr<QProcess> first = home.start();
     ASSERT_TRUE(home.waitForLock(*first));
     EXPECT_FALSE(QFile::exists(home.profile()));  // nothing is written before shutdown
-    ::kill(static_cast<pid_t>(first->processId()), GetParam().signal);
+    for (int signal : GetParam().sequence) {
+        Send(*first, signal);
+        if (GetParam().gapUs) ::usleep(GetParam().gapUs);
+    }
     ASSERT_TRUE(first->waitForFinished(10000));
     EXPECT_EQ(first->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(first->exitCode(), 0);
     QSettings written(home.profile(), QSettings::IniFormat);
     EXPECT_EQ(written.value("TesmarkX/ScaleRev").toInt(), 257);
     EXPECT_EQ(written.value("TesmarkX/CxSize").toInt(), 255);
+    EXPECT_EQ(written.value("EditBox/Histry16").toString(), "16.00000");
     EXPECT_FALSE(QFile::exists(home.lock()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, SignalSaveTest,
-                         testing::Values(SignalCase{"Term", SIGTERM}, SignalCase{"Int", SIGINT},
-                                         SignalCase{"Hup", SIGHUP}),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Signals, SignalSaveTest,
+    testing::Values(SignalCase{"Term", {SIGTERM}, 0}, SignalCase{"Int", {SIGINT}, 0},
+                    SignalCase{"Hup", {SIGHUP}, 0},
+                    SignalCase{"TermThenIntWithinAMillisecond", {SIGTERM, SIGINT}, 500},
+                    SignalCase{"TwoTerms", {SIGTERM, SIGTERM}, 0},
+                    SignalCase{"TwoTermsApart", {SIGTERM, SIGTERM}, 20000},
+                    SignalCase{"BurstOf200", Burst(), 0},
+                    SignalCase{"SpreadBurstOf200", Burst(), 100}),
+    [](const auto& info) { return info.param.name; });
 
-TEST(SingleInstance, ASecondCopyShowsNothingAndFails) {
+TEST(SingleInstance, ASecondCopyBringsTheFirstForwardAndSaysSo) {
     SimulatorHome home;
     std::unique_ptr<QProcess> first = home.start();
     ASSERT_TRUE(home.waitForLock(*first));
     std::unique_ptr<QProcess> second = home.start();
     ASSERT_TRUE(second->waitForFinished(10000));
     EXPECT_NE(second->exitCode(), 0);
+    const QByteArray said = second->readAllStandardError();
+    EXPECT_TRUE(said.contains("Tesmark is already running; its window was brought to the front."))
+        << said.constData();
+    EXPECT_FALSE(said.contains("XDG_RUNTIME_DIR")) << said.constData();  // the variable is unset
     EXPECT_EQ(first->state(), QProcess::Running);
     // The second copy wrote back what it loaded, with the marker.
     EXPECT_EQ(QSettings(home.profile(), QSettings::IniFormat).value("TesmarkX/ScaleRev").toInt(),
               257);
-    ::kill(static_cast<pid_t>(first->processId()), SIGTERM);
+    Send(*first, SIGTERM);
     ASSERT_TRUE(first->waitForFinished(10000));
     EXPECT_EQ(first->exitCode(), 0);
 }
@@ -111,42 +163,128 @@ TEST(SingleInstance, ALockLeftByACrashDoesNotBlockTheNextStart) {
     SimulatorHome home;
     std::unique_ptr<QProcess> crashed = home.start();
     ASSERT_TRUE(home.waitForLock(*crashed));
-    ::kill(static_cast<pid_t>(crashed->processId()), SIGKILL);
+    Send(*crashed, SIGKILL);
     ASSERT_TRUE(crashed->waitForFinished(10000));
     ASSERT_TRUE(QFile::exists(home.lock()));  // the crash left its lock behind
 
     std::unique_ptr<QProcess> next = home.start();
     ASSERT_TRUE(home.waitForLock(*next));
     EXPECT_EQ(next->state(), QProcess::Running);
-    ::kill(static_cast<pid_t>(next->processId()), SIGTERM);
+    Send(*next, SIGTERM);
     ASSERT_TRUE(next->waitForFinished(10000));
     EXPECT_EQ(next->exitCode(), 0);
 }
 
-// Run as a child process by the next test: saves the profile over and over
-// until it is killed.
-TEST(ProfileWriterChild, SavesForever) {
-    const QByteArray file = qgetenv("TESMARK_WRITER_FILE");
-    if (file.isEmpty()) GTEST_SKIP() << "only run as the child of ProfileWrite";
-    RuleState state = RuleState::Defaults();
-    for (int round = 0;; ++round) {
-        state.SlidePos = round % 1000000;
-        state.editHistory[15] = std::string(30, static_cast<char>('a' + round % 26));
-        SettingsStore store(QString::fromLocal8Bit(file));
-        SaveProfile(state, store);
-    }
+// A lock that cannot be made or read: the program says what is wrong and
+// runs without the check, instead of exiting as if a copy were running.
+struct LockProblemCase {
+    const char* name;
+    void (*make)(const SimulatorHome& home);
+    const char* message;
+};
+
+class LockProblemTest : public testing::TestWithParam<LockProblemCase> {};
+
+TEST_P(LockProblemTest, SaysWhatIsWrongAndRunsAnyway) {
+    SimulatorHome home;
+    GetParam().make(home);
+    std::unique_ptr<QProcess> process = home.start();
+    QByteArray seen;
+    ASSERT_TRUE(WaitForMessage(*process, "Starting anyway", seen)) << seen.constData();
+    EXPECT_TRUE(seen.contains(GetParam().message)) << seen.constData();
+    EXPECT_EQ(process->state(), QProcess::Running);
+    Send(*process, SIGTERM);
+    ASSERT_TRUE(process->waitForFinished(10000));
+    EXPECT_EQ(process->exitCode(), 0);
+    EXPECT_TRUE(QFile::exists(home.profile()));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Problems, LockProblemTest,
+    testing::Values(LockProblemCase{"FolderInItsPlace",
+                                    [](const SimulatorHome& home) { QDir().mkpath(home.lock()); },
+                                    "a folder stands where the lock file"},
+                    LockProblemCase{"AnotherHostsLock",
+                                    [](const SimulatorHome& home) {
+                                        QFile file(home.lock());
+                                        file.open(QIODevice::WriteOnly);
+                                        file.write("4242\nTesmark\nfar-away-host\n");
+                                    },
+                                    "was made on another computer (far-away-host)"},
+                    LockProblemCase{"NoTempFolder",
+                                    [](const SimulatorHome& home) {
+                                        QDir(home.temp()).removeRecursively();
+                                        QFile file(
+                                            home.temp());  // a file where the folder should be
+                                        file.open(QIODevice::WriteOnly);
+                                    },
+                                    "cannot be created"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ProfileSave, AFailedSaveIsReportedAndTheExitStatusSaysSo) {
+    SimulatorHome home;
+    QFile blocker(home.config() + "/Corvane");  // a file where the folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    std::unique_ptr<QProcess> process = home.start();
+    ASSERT_TRUE(home.waitForLock(*process));  // it starts all the same
+    Send(*process, SIGTERM);
+    ASSERT_TRUE(process->waitForFinished(10000));
+    EXPECT_EQ(process->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process->exitCode(), 1);
+    const QByteArray message = process->readAllStandardError();
+    EXPECT_TRUE(message.contains("The settings could not be saved.")) << message.constData();
+    EXPECT_TRUE(message.contains("Corvane")) << message.constData();
+}
+
+TEST(ProfileSave, AFifoAtTheProfilesPlaceIsNeitherReadNorReplaced) {
+    SimulatorHome home;
+    QDir().mkpath(home.config() + "/Corvane");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(home.profile()), 0600), 0);
+    std::unique_ptr<QProcess> process = home.start();
+    ASSERT_TRUE(home.waitForLock(*process));  // the start did not block on the FIFO
+    Send(*process, SIGTERM);
+    ASSERT_TRUE(process->waitForFinished(10000));
+    EXPECT_EQ(process->exitCode(), 1);
+    const QByteArray message = process->readAllStandardError();
+    EXPECT_TRUE(message.contains("is not a regular file")) << message.constData();
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(home.profile()), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+struct AnswerCase {
+    const char* name;
+    const char* option;
+    const char* says;
+};
+
+class CommandLineTest : public testing::TestWithParam<AnswerCase> {};
+
+TEST_P(CommandLineTest, AnswersOnTheTerminalWithoutAWindow) {
+    SimulatorHome home;
+    // No display at all: opening a window would fail.
+    std::unique_ptr<QProcess> process = home.start({GetParam().option}, false);
+    ASSERT_TRUE(process->waitForFinished(10000));
+    EXPECT_EQ(process->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process->exitCode(), 0);
+    const QByteArray out = process->readAllStandardOutput();
+    EXPECT_TRUE(out.contains(GetParam().says)) << out.constData();
+    EXPECT_FALSE(QFile::exists(home.profile()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, CommandLineTest,
+                         testing::Values(AnswerCase{"Help", "--help", "Settings file: "},
+                                         AnswerCase{"Version", "--version",
+                                                    "Tesmark " TESMARK_VERSION_STRING}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(ProfileWrite, AProcessKilledWhileSavingLeavesACompleteProfile) {
     QTemporaryDir dir;
     const QString file = dir.filePath("Tesmark.conf");
     for (int attempt = 0; attempt < 12; ++attempt) {
         QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("TESMARK_WRITER_FILE", file);
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {"--gtest_filter=ProfileWriterChild.SavesForever"});
+        child.start(TESMARK_PROFILE_WRITER, {file});
         ASSERT_TRUE(child.waitForStarted(10000));
         // The first child must have saved once (a slow start, as under the
         // sanitizers, would otherwise be killed before it wrote anything).

@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 #include <map>
 
-#include "app/profile.h"
-#include "app/settings_store.h"
+#include "platform/settings_store.h"
+#include "profile/profile.h"
 
 namespace tesmark {
 namespace {

@@ -1,20 +1,24 @@
 #pragma once
 // Loading and saving RuleState in the profile: sections "TesmarkX",
 // "Memory" and "EditBox", keys made with "%s%02d", memories as "%d,%ld".
+// The integer settings are described once, in kIntSettings (rule_state.h).
 #include <optional>
 #include <string>
+#include <string_view>
 
-#include "app/profile_store.h"
-#include "model/client_size.h"
 #include "model/rule_state.h"
+#include "profile/profile_store.h"
 
 namespace tesmark {
 
+inline constexpr const char* kSettingsSection = "TesmarkX";
+inline constexpr const char* kMemorySection = "Memory";
+inline constexpr const char* kEditSection = "EditBox";
+
 // Profile format marker: stored positions and memories count only when the
 // profile carries it.
+inline constexpr const char* kProfileMarkerKey = "ScaleRev";
 inline constexpr int32_t kProfileMarker = 257;
-
-inline constexpr int16_t kSlotCountForProfile = 22;
 
 // Reads every setting with its default for what is missing, then brings each
 // value into the range the program can work with (see SanitiseLoadedState).
@@ -25,9 +29,14 @@ RuleState LoadProfile(ProfileStore& store);
 bool SaveProfile(const RuleState& state, ProfileStore& store);
 
 // A value loaded from a damaged or hand-edited profile must never lead to a
-// crash or undefined behaviour later: options outside their value sets take
-// their defaults, positions and the extra width are held to their ranges.
+// crash or undefined behaviour later: each integer setting is held to its
+// row of kIntSettings, memory positions to the range moves keep, and the
+// edit-box texts lose their control characters.
 void SanitiseLoadedState(RuleState& state);
+
+// Whether the profile has a key of that name in that section; everything
+// else in a profile file is ignored and not written back.
+bool IsProfileKey(std::string_view section, std::string_view key);
 
 // "%s%02d": "Memory01", "Histry16" ...
 std::string NumberedKey(const char* prefix, int entry);

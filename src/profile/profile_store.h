@@ -1,6 +1,6 @@
 #pragma once
-// ProfileStore: the per-user settings store, by section and key. QSettings
-// implements it for the program; the tests use it with files of their own.
+// ProfileStore: the per-user settings store, by section and key. SettingsStore
+// implements it for the program (an INI file); the tests use it in memory.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,6 +22,11 @@ class ProfileStore {
                              std::string_view value) = 0;
     // Makes what was written permanent. Returns false when it could not be stored.
     virtual bool flush() = 0;
+
+    // Where the profile is kept and why the last flush failed, for the
+    // message that says so (UTF-8; empty where a store has nothing to say).
+    virtual std::string location() const { return {}; }
+    virtual std::string lastError() const { return {}; }
 };
 
 }  // namespace tesmark
