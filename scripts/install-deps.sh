@@ -10,6 +10,8 @@ packages=(
     fonts-liberation fonts-ipafont-gothic
     xvfb xauth
     clang-format
+    desktop-file-utils appstream dpkg-dev file
+    g++-mingw-w64-x86-64-posix googletest wine64
 )
 
 missing=()
