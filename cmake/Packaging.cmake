@@ -16,7 +16,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/${TESMARK_APP_ID}.metainfo.xml
 # scripts/make_images.py draws the theme's files: an SVG and PNGs from 16 to 256 pixels.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/tesmark)
 
 # The help book: every file below resources/help/ goes, as it is, to this
 # folder (relative to the prefix). The program can find it there through the

@@ -26,7 +26,10 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" -j2 --target tesmark tesmark-cli
 rm -f "$build"/tesmark_*.deb
-(cd "$build" && cpack -G DEB >/dev/null)
+(cd "$build" && cpack -G DEB >cpack.log 2>&1) || {
+    cat "$build/cpack.log" >&2
+    exit 1
+}
 debs=("$build"/tesmark_*.deb)
 deb=${debs[0]}
 [ -f "$deb" ] || {
