@@ -19,11 +19,14 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/icons/hicolor
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/tesmark)
 
 # The help book: every file below resources/help/ goes, as it is, to this
-# folder (relative to the prefix). The program can find it there through the
-# absolute path, TESMARK_INSTALL_FULL_HELPDIR.
+# folder (relative to the prefix). The .deb installs below /usr and a source
+# install below any --prefix, so the program looks for it relative to its own
+# folder: TESMARK_HELPDIR_FROM_BINDIR (e.g. "../share/tesmark/help") is ready
+# to be given to a target as a compile definition.
 set(TESMARK_INSTALL_HELPDIR ${CMAKE_INSTALL_DATADIR}/tesmark/help CACHE STRING
     "Where the help book is installed, relative to the prefix")
-set(TESMARK_INSTALL_FULL_HELPDIR ${CMAKE_INSTALL_PREFIX}/${TESMARK_INSTALL_HELPDIR})
+file(RELATIVE_PATH TESMARK_HELPDIR_FROM_BINDIR /prefix/${CMAKE_INSTALL_BINDIR}
+     /prefix/${TESMARK_INSTALL_HELPDIR})
 if(EXISTS ${PROJECT_SOURCE_DIR}/resources/help)
     install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/help/ DESTINATION ${TESMARK_INSTALL_HELPDIR})
 endif()
