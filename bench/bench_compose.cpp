@@ -11,7 +11,6 @@
 #include "model/composed_record.h"
 #include "model/rule_state.h"
 #include "platform/qt_surface.h"
-#include "render/compose_hooks.h"
 #include "render/rule_body.h"
 #include "tables/graduation.h"
 
@@ -37,10 +36,9 @@ RuleState Face(int16_t face) {
 void BM_ComposeWholeFace(benchmark::State& bench) {
     const RuleState state = Face(static_cast<int16_t>(bench.range(0)));
     QtSurface body(kRuleBodyWidth, kRuleBodyHeight);
-    NoComposeHooks hooks;
     for (auto _ : bench) {
         ComposedRecord last;
-        ComposeRuleBody(body, state, Tables(), last, hooks);
+        ComposeRuleBody(body, state, Tables(), last);
     }
 }
 BENCHMARK(BM_ComposeWholeFace)->ArgName("back")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
@@ -66,12 +64,11 @@ void BM_ComposeAfterOptionChange(benchmark::State& bench) {
             break;
     }
     QtSurface body(kRuleBodyWidth, kRuleBodyHeight);
-    NoComposeHooks hooks;
     ComposedRecord last;
-    ComposeRuleBody(body, a, Tables(), last, hooks);
+    ComposeRuleBody(body, a, Tables(), last);
     bool toB = true;
     for (auto _ : bench) {
-        ComposeRuleBody(body, toB ? b : a, Tables(), last, hooks);
+        ComposeRuleBody(body, toB ? b : a, Tables(), last);
         toB = !toB;
     }
 }
@@ -86,10 +83,9 @@ BENCHMARK(BM_ComposeAfterOptionChange)
 void BM_ComposeUnchanged(benchmark::State& bench) {
     const RuleState state = Face(0);
     QtSurface body(kRuleBodyWidth, kRuleBodyHeight);
-    NoComposeHooks hooks;
     ComposedRecord last;
-    ComposeRuleBody(body, state, Tables(), last, hooks);
-    for (auto _ : bench) ComposeRuleBody(body, state, Tables(), last, hooks);
+    ComposeRuleBody(body, state, Tables(), last);
+    for (auto _ : bench) ComposeRuleBody(body, state, Tables(), last);
 }
 BENCHMARK(BM_ComposeUnchanged);
 

@@ -1,5 +1,6 @@
-// The window's paint after a cursor step, after a slide step and in full,
-// each with its readout panel, on the Qt back buffer (offscreen platform).
+// The window's paint after a cursor step, after a slide step, in full and
+// after a width change, each with its readout panel, on the Qt back buffer
+// (offscreen platform).
 // A step repaints only the blocks that moved, so it should cost a fraction of
 // a full paint.
 #include <benchmark/benchmark.h>
@@ -8,9 +9,10 @@
 #include <QImage>
 #include <memory>
 
+#include "model/client_size.h"
 #include "model/composed_record.h"
 #include "platform/qt_surface.h"
-#include "render/compose_hooks.h"
+#include "platform/rule_view.h"
 #include "render/rule_body.h"
 #include "render/window_painter.h"
 #include "tables/graduation.h"
@@ -35,8 +37,7 @@ struct PaintedWindow {
     RuleState state;
     RedrawState redraw;
     ReadingTable table;
-    PainterMemory painter;
-    PanelMemory panel;
+    PaintMemory memory;
     QtSurface body{2501, 170};
     QtSurface buffer{625 + kExtraWidth, 325};
 
@@ -44,14 +45,14 @@ struct PaintedWindow {
         BuildAllTables(*tables);
         state.CxSize = kExtraWidth;
         ComposedRecord record;
-        NoComposeHooks hooks;
-        ComposeRuleBody(body, state, *tables, record, hooks);
+        ComposeRuleBody(body, state, *tables, record);
         buffer.setPatternImage(PatternTile());
         paint();
     }
 
     void paint() {
-        PaintWindow(buffer, body, state, redraw, table, painter, panel, kExtraWidth, kBlack,
+        const PaintPlan plan = PreparePaint(state, redraw, table, memory, kExtraWidth);
+        PaintWindow(buffer, body, state, table, plan, memory, redraw, kBlack,
                     /*labelsExposed=*/false);  // a move invalidates only the rule area
     }
 };
@@ -95,6 +96,28 @@ void BM_FullRepaint(benchmark::State& bench) {
     benchmark::DoNotOptimize(window.buffer.image().constBits());
 }
 BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMicrosecond);
+
+// One width change with its paint, as a drag of the window's side makes it:
+// the back buffer takes the new width and the rule is painted whole, once.
+void BM_ResizeStep(benchmark::State& bench) {
+    RuleState state;
+    state.CxSize = kExtraWidth;
+    RuleView view(ClientWidth(kExtraWidth), PatternTile());
+    ComposedRecord composed;
+    view.compose(state, composed);
+    RedrawState redraw = RedrawState::ForPositions(state.SlidePos, state.CursorPos);
+    ReadingTable readings;
+    view.paint(state, redraw, readings, kExtraWidth, kBlack, true);
+    int64_t i = 0;
+    for (auto _ : bench) {
+        const int extra = kExtraWidth + static_cast<int>(i++ % 2);
+        state.CxSize = static_cast<int16_t>(extra);
+        if (view.fitWidth(ClientWidth(extra))) redraw.RedrawHint = kRedrawAll;
+        view.paint(state, redraw, readings, extra, kBlack, true);
+    }
+    benchmark::DoNotOptimize(view.backBuffer().image().constBits());
+}
+BENCHMARK(BM_ResizeStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tesmark

@@ -12,6 +12,7 @@ int RunTables(const Args& args, std::ostream& out, std::ostream& err);
 int RunReadings(const Args& args, std::ostream& out, std::ostream& err);
 int RunSet(const Args& args, std::ostream& out, std::ostream& err);
 int RunRender(const Args& args, std::ostream& out, std::ostream& err);
+int RunCommands(const Args& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
@@ -20,6 +21,7 @@ const Command kCommands[] = {
     {"set", "set a value on the rule and print the readings", RunSet},
     {"render", "write the rule body or the window as a PNG", RunRender},
     {"tables", "print graduation tables as CSV or JSON", RunTables},
+    {"commands", "list the commands with their keys, menu texts and states", RunCommands},
     {"help", "show this help", nullptr},
 };
 

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "commands.h"
+#include "model/client_size.h"
 #include "platform/qt_surface.h"
-#include "render/compose_hooks.h"
 #include "render/rule_body.h"
 #include "render_window.h"
 #include "state_options.h"
@@ -36,7 +36,6 @@ constexpr const char* kHelp =
     "  --help       show this help\n"
     "\n";
 
-constexpr int kBaseClientWidth = 625;
 constexpr int kMaxWidth = 32767;
 
 struct RenderRequest {

@@ -11,15 +11,14 @@
 #include <memory>
 #include <ostream>
 
+#include "model/client_size.h"
 #include "model/composed_record.h"
 #include "model/reading_table.h"
 #include "platform/mapped_image.h"
 #include "platform/qt_surface.h"
-#include "render/compose_hooks.h"
+#include "platform/rule_view.h"
 #include "render/redraw_state.h"
 #include "render/rule_body.h"
-#include "render/window_layout.h"
-#include "render/window_painter.h"
 #include "tables/graduation.h"
 
 // The window background bitmap is compiled into a static library; register
@@ -31,11 +30,6 @@ static void InitTesmarkResources() {
 namespace tesmark::cli {
 
 namespace {
-
-// The widest client area the main window can take (its whole width is at
-// most 2000 pixels). Beyond it the right view would show columns left of the
-// composed rule body, which no window ever shows.
-constexpr int kMaxClientWidth = 2000;
 
 QImage WindowBackgroundTile() {
     InitTesmarkResources();
@@ -49,44 +43,34 @@ std::unique_ptr<QtSurface> ComposedRuleBody(const RuleState& state) {
     BuildAllTables(*tables);
     auto body = std::make_unique<QtSurface>(kRuleBodyWidth, kRuleBodyHeight);
     ComposedRecord composed;
-    NoComposeHooks hooks;
-    ComposeRuleBody(*body, state, *tables, composed, hooks);
+    ComposeRuleBody(*body, state, *tables, composed);
     return body;
 }
 
 int RenderWindowImage(const RuleState& given, int width, const std::string& outPath,
                       std::ostream& err) {
-    if (width < layout::kBaseClientWidth || width > kMaxClientWidth) {
-        err << "tesmark-cli render: the window's client area is " << layout::kBaseClientWidth
-            << " to " << kMaxClientWidth << " pixels wide, not " << width << "\n";
+    // No window is wider than kMaxClientWidth: beyond it the right view would
+    // show columns left of the composed rule body.
+    if (width < kBaseClientWidth || width > kMaxClientWidth) {
+        err << "tesmark-cli render: the window's client area is " << kBaseClientWidth << " to "
+            << kMaxClientWidth << " pixels wide, not " << width << "\n";
         return 2;
     }
-    const int a = width - layout::kBaseClientWidth;
+    const int a = width - kBaseClientWidth;
 
     // The state as the window holds it once it has been sized to this width
-    // and has painted nothing yet.
+    // and has painted nothing yet: the platform has erased the client area
+    // with the window background, and one paint draws the rule whole.
     RuleState state = given;
     state.CxSize = static_cast<int16_t>(a);
-    state.DrawnSlidePos = state.SlidePos;
-    state.DrawnCursorPos = state.CursorPos;
+    RuleView view(width, WindowBackgroundTile());
+    ComposedRecord composed;
+    view.compose(state, composed);
+    RedrawState redraw = RedrawState::ForPositions(state.SlidePos, state.CursorPos);
+    ReadingTable readings;
+    view.paint(state, redraw, readings, a, LabelColoursOf(QGuiApplication::palette()), true);
 
-    const std::unique_ptr<QtSurface> body = ComposedRuleBody(state);
-
-    // The platform erases the client area with the window background before
-    // the first paint (fill conventions: the rectangle reaches one past the
-    // last column and row).
-    QtSurface window(width, layout::kBaseClientHeight);
-    window.setPatternImage(WindowBackgroundTile());
-    window.eraseWithPattern();
-
-    RedrawState redraw;
-    ReadingTable table;
-    PainterMemory painter;
-    PanelMemory panel;
-    PaintWindow(window, *body, state, redraw, table, painter, panel, a,
-                ToRgb(QGuiApplication::palette().color(QPalette::ButtonText)));
-
-    if (!window.toImage().save(QString::fromStdString(outPath), "PNG")) {
+    if (!view.backBuffer().toImage().save(QString::fromStdString(outPath), "PNG")) {
         err << "tesmark-cli render: cannot write '" << outPath << "'\n";
         return 2;
     }

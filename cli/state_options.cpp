@@ -120,8 +120,6 @@ bool ParseStateOptions(const Args& args, ParsedState& parsed, std::string& error
         }
         option->apply(parsed.state, number);
     }
-    parsed.state.DrawnSlidePos = parsed.state.SlidePos;
-    parsed.state.DrawnCursorPos = parsed.state.CursorPos;
     return true;
 }
 

@@ -5,7 +5,7 @@ function(tesmark_core_library name folder)
     file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp)
     file(GLOB headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.h)
     add_library(${name} STATIC ${sources} ${headers})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${TESMARK_GENERATED_DIR})
     target_link_libraries(${name} PUBLIC ${ARGN} PRIVATE tesmark_warnings)
 endfunction()
 

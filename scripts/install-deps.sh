@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Tesmark needs to build, run and test on Debian 12, as root or
-# through sudo. Packages already present are left as they are.
+# through sudo. Packages already present are left as they are. The fuzz
+# targets need clang and its runtime libraries (libFuzzer and the sanitizers
+# are in libclang-rt-14-dev, which clang only recommends).
 set -euo pipefail
 
 packages=(
@@ -10,6 +12,7 @@ packages=(
     fonts-liberation fonts-ipafont-gothic
     xvfb xauth
     clang-format
+    clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file
     g++-mingw-w64-x86-64-posix googletest wine64
 )

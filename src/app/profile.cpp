@@ -112,8 +112,6 @@ void SanitiseLoadedState(RuleState& state) {
     for (SlideMemory& memory : state.memories) {
         memory.position = Clamp(memory.position, MinKeptPos, MaxKeptPos);
     }
-    state.DrawnSlidePos = state.SlidePos;
-    state.DrawnCursorPos = state.CursorPos;
 }
 
 RuleState LoadProfile(ProfileStore& store) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/profile_store.h"
+#include "model/client_size.h"
 #include "model/rule_state.h"
 
 namespace tesmark {
@@ -13,10 +14,6 @@ namespace tesmark {
 // profile carries it.
 inline constexpr int32_t kProfileMarker = 257;
 
-// The window is 880 to 2000 pixels wide, so its extra client width beyond
-// 625 pixels lies between these (the frame adds nothing here).
-inline constexpr int16_t kMinCxSize = 880 - 625;
-inline constexpr int16_t kMaxCxSize = 2000 - 625;
 inline constexpr int16_t kSlotCountForProfile = 22;
 
 // Reads every setting with its default for what is missing, then brings each

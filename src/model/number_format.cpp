@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "model/slot_scale.h"
+
 namespace tesmark {
 namespace {
 
@@ -178,32 +180,21 @@ std::string FormatNumber(double value, NumberStyle style) {
 }
 
 NumberStyle SlotReadingStyle(int slot, const RuleState& state, bool forParsing) {
-    const bool backFace = state.SlideRev != 0;
-    switch (slot) {
-        case 1:
-        case 2:
-        case 7:
-        case 8:
-        case 17:
-        case 18:
-            return backFace ? NumberStyle::Frac7Zero : NumberStyle::Sig6;
-        case 5:
-        case 6:
-        case 15:
-        case 16:
-        case 21:
-        case 22: {
-            const bool upperRow = slot % 2 != 0;  // R8: LL(n+1) or DI; R9: LLn or L
-            if (backFace) {
-                const int k = state.ScaleLL + (upperRow ? 1 : 0);
-                if (k < 0 || k >= static_cast<int>(std::size(kLogLogStyles))) {
-                    return NumberStyle::Sig6;
-                }
-                return kLogLogStyles[k];
+    const SlotScale scale = ScaleOfSlot(slot, state);
+    switch (scale.kind) {
+        case ScaleKind::RecipLL:
+            return NumberStyle::Frac7Zero;
+        case ScaleKind::LL:
+            if (scale.llScale < 0 || scale.llScale >= static_cast<int>(std::size(kLogLogStyles))) {
+                return NumberStyle::Sig6;
             }
-            if (upperRow) return NumberStyle::Sig6;
-            return forParsing ? NumberStyle::OffsetFromOne : NumberStyle::Frac6Zero;
-        }
+            return kLogLogStyles[scale.llScale];
+        case ScaleKind::L:
+            // Under the cursor L is stored as log10(D) + 1, so the text read
+            // back is the offset from one; at a slide index it is the slide's
+            // offset itself, whose fractional part is the L value shown.
+            if (!forParsing || scale.atIndex()) return NumberStyle::Frac6Zero;
+            return NumberStyle::OffsetFromOne;
         default:
             return NumberStyle::Sig6;
     }

@@ -54,7 +54,9 @@ std::string FormatNumber(double value, NumberStyle style);
 // clipboard copies with forParsing = false, the zero rounding with true).
 // On the back face the log-log rows take their style from the number k of the
 // scale shown (LL0 Frac7One, LL1 Frac6One, LL2 Sig7, LL3 Sig6); a ScaleLL
-// outside 0..2 that leads to another k gives Sig6.
+// outside 0..2 that leads to another k gives Sig6. The front face's L reads
+// back as the offset from one under the cursor (stored there as log10 D + 1)
+// and as its fractional part at the slide indices (stored as the offset).
 NumberStyle SlotReadingStyle(int slot, const RuleState& state, bool forParsing);
 std::string FormatSlotReading(double value, int slot, const RuleState& state, bool forParsing);
 

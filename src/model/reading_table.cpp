@@ -210,6 +210,26 @@ void RefreshAllReadings(const RuleState& state, ReadingTable& table) {
     RefreshReadings(ReadingGroup::RightIndex, state, table);
 }
 
+ReadingGroup GroupOfSlot(int slot) {
+    if (slot >= 10 && slot <= 13) return ReadingGroup::CursorSlide;
+    switch (PlaceOfSlot(slot).column) {
+        case ReadingColumn::LeftIndex:
+            return ReadingGroup::LeftIndex;
+        case ReadingColumn::RightIndex:
+            return ReadingGroup::RightIndex;
+        case ReadingColumn::Cursor:
+            break;
+    }
+    return ReadingGroup::CursorStator;
+}
+
+double CurrentReading(int slot, const RuleState& state) {
+    if (slot < 1 || slot > kSlotCount) return NoReading;
+    ReadingTable table;
+    RefreshReadings(GroupOfSlot(slot), state, table);
+    return table[slot];
+}
+
 void ApplyFocusFixUp(RuleState& state) {
     // The bounds stay strict: at exactly 2,550,000 (or 3,750,000) the focus
     // keeps its place on the column without a reading, whose value is then

@@ -35,6 +35,15 @@ bool RightIndexAvailable(int32_t slidePos);  // SlidePos > 2,550,000
 void RefreshReadings(ReadingGroup group, const RuleState& state, ReadingTable& table);
 void RefreshAllReadings(const RuleState& state, ReadingTable& table);
 
+// The group that refreshes a slot (1..22).
+ReadingGroup GroupOfSlot(int slot);
+
+// What a slot reads for the state as it is now, computed by the formulas of
+// its group, whatever the table of the last paint holds; NoReading for a slot
+// outside 1..22. Operations that chain several moves before a paint (a burst
+// of keys) step from this value, not from the painted one.
+double CurrentReading(int slot, const RuleState& state);
+
 // Moves a focus on an index column that has no reading to the other index
 // column (same row), as painting does before it draws the panel. The bounds
 // are strict: at exactly 2,550,000 and 3,750,000 the focus stays where it is

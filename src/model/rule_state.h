@@ -25,8 +25,6 @@ struct RuleState {
     int16_t Ypos = 20;
     int32_t SlidePos = HomePos;
     int32_t CursorPos = HomePos;
-    int32_t DrawnSlidePos = HomePos;  // not persisted: positions at the last paint
-    int32_t DrawnCursorPos = HomePos;
     int16_t SlideRev = 0;        // 0 front face, 1 back face
     int16_t TopWin = 0;          // window stays on top
     int16_t SinNum = 0;          // 0 sine/tangent numbering, 1 cosine/cotangent

@@ -29,10 +29,10 @@ void Centre(RuleSession& session, WindowPort& port, MoveTarget target) {
     const bool cycle = port.rightButtonDown();
     if (target == MoveTarget::Slide) {
         state.SlidePos = cycle ? NextSlideStop(state.SlidePos) : HomePos;
-        state.DrawnSlidePos = state.SlidePos;
+        session.redraw.DrawnSlidePos = state.SlidePos;
     } else {
         state.CursorPos = cycle ? NextCursorStop(state.CursorPos) : HomePos;
-        state.DrawnCursorPos = state.CursorPos;
+        session.redraw.DrawnCursorPos = state.CursorPos;
     }
     const BarId bar = BarOfTarget(target);
     port.setBarThumb(bar, SaturateToInt32(BarPosition(state, target)));
@@ -44,6 +44,7 @@ void Centre(RuleSession& session, WindowPort& port, MoveTarget target) {
 }  // namespace
 
 int HandleWheel(RuleSession& session, WindowPort& port, int delta) {
+    if (delta == 0) return 0;  // a wheel event without a turn of either wheel
     const BarId bar = port.barHasFocus(BarId::Slide) ? BarId::Slide : BarId::Cursor;
     HandleScroll(session, port, bar, delta > 0 ? ScrollCode::LineRight : ScrollCode::LineLeft);
     return 0;

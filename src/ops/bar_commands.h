@@ -27,8 +27,15 @@ inline constexpr int16_t kRightClickDouble = 0;
 inline constexpr int16_t kRightClickFast = 1;
 inline constexpr int16_t kRightClickReverse = 2;
 
-// One line step per wheel notch: right for a positive delta, else left; on
-// the slide bar when it holds the keyboard focus, else on the cursor bar.
+// The delta of a wheel event: the vertical one, or the horizontal one when
+// there is none (a horizontal swipe, a tilt wheel), as the bars take theirs.
+inline constexpr int WheelDelta(int dx, int dy) {
+    return dy != 0 ? dy : dx;
+}
+
+// One line step per wheel notch: right for a positive delta, left for a
+// negative one, nothing for zero; on the slide bar when it holds the keyboard
+// focus, else on the cursor bar.
 int HandleWheel(RuleSession& session, WindowPort& port, int delta);
 
 void FocusSlideBar(WindowPort& port);   // 112

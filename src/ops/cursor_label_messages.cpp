@@ -19,8 +19,8 @@ std::string GreetingMessage(RandomGenerator& random) {
 }
 
 std::string BuildDateMessage(const char* date, const char* time) {
-    // The date and time are first written into a 32-byte buffer; a longer
-    // text is cut there, as in the narrow original.
+    // The date and time go through a 32-byte buffer, so a longer text is
+    // cut there.
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, "%s, %s, ", date, time);
     return std::string("Build Date & Time:  ") + stamp + " ";

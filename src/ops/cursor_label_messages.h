@@ -4,14 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include "model/version.h"
 #include "ops/random_generator.h"
 
 namespace tesmark {
 
-inline constexpr const char* kBrandText = "Tesmark";
-inline constexpr const char* kVersionText = "version 3.2.0";
-
-// "\"<greeting>\"   Tesmark - version 3.2.0", the greeting picked by the
+// "\"<greeting>\"   Tesmark - version <version>", the greeting picked by the
 // next random number modulo 8.
 std::string GreetingMessage(RandomGenerator& random);
 

@@ -1,5 +1,6 @@
 #include "ops/focus_walk.h"
 
+#include "model/slot_scale.h"
 #include "ops/status_line.h"
 
 namespace tesmark {
@@ -9,8 +10,10 @@ namespace {
 constexpr int32_t kRightColumnLimit = 8500 * PosFactor;  // below it the right column is empty
 constexpr int32_t kLeftColumnLimit = 12500 * PosFactor;  // above it the left column is empty
 
+// The front face's R0 carries no scale: the walk passes over its slots.
 bool FrontRowZero(const RuleState& state, int slot) {
-    return state.SlideRev == 0 && (slot == 1 || slot == 7 || slot == 17);
+    const SlotScale scale = ScaleOfSlot(slot, state);
+    return scale.exists() && scale.kind == ScaleKind::None;
 }
 
 }  // namespace

@@ -1,13 +1,12 @@
 #include "ops/move_to_value.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <initializer_list>
 #include <string>
 
 #include "model/positions.h"
 #include "model/reading_table.h"
+#include "model/slot_scale.h"
 #include "ops/bar_position.h"
 #include "ops/status_line.h"
 
@@ -18,62 +17,6 @@ namespace {
 constexpr double kPi = 3.141592653;
 constexpr int64_t kDecade = DecadeUnits;  // 6,300,000
 constexpr int64_t kHome = HomePos;        // 3,150,000
-
-// What a front-face slot does to the value before the logarithm.
-enum class FrontTransform : uint8_t {
-    Unchanged,   // C, D (and the empty R0 slots)
-    CubeRoot,    // K
-    SquareRoot,  // A, B
-    Reciprocal,  // DI
-    Fraction,    // L: the value is already the logarithm
-    Tangent,     // T or T0
-    Sine,        // S or S0
-};
-
-enum class BackTransform : uint8_t {
-    Unchanged,       // D, C, CI
-    LogLog,          // LL and LL/ rows
-    DivideByFold,    // DF, CF
-    MultiplyByFold,  // CIF
-};
-
-using F = FrontTransform;
-using B = BackTransform;
-
-// Indexed by slot; entry 0 is unused.
-constexpr std::array<FrontTransform, kSlotCount + 1> kFrontTransforms = {
-    F::Unchanged, F::Unchanged,  F::CubeRoot,  F::SquareRoot, F::Unchanged,  F::Reciprocal,
-    F::Fraction,  F::Unchanged,  F::CubeRoot,  F::SquareRoot, F::SquareRoot, F::Tangent,
-    F::Sine,      F::Unchanged,  F::Unchanged, F::Reciprocal, F::Fraction,   F::Unchanged,
-    F::CubeRoot,  F::SquareRoot, F::Unchanged, F::Reciprocal, F::Fraction};
-
-constexpr std::array<BackTransform, kSlotCount + 1> kBackTransforms = {
-    B::Unchanged,    B::LogLog,         B::LogLog,    B::DivideByFold, B::Unchanged,
-    B::LogLog,       B::LogLog,         B::LogLog,    B::LogLog,       B::DivideByFold,
-    B::DivideByFold, B::MultiplyByFold, B::Unchanged, B::Unchanged,    B::Unchanged,
-    B::LogLog,       B::LogLog,         B::LogLog,    B::LogLog,       B::DivideByFold,
-    B::Unchanged,    B::LogLog,         B::LogLog};
-
-struct SlotMove {
-    int16_t from;
-    int16_t to;
-};
-using SlotMoves = std::initializer_list<SlotMove>;
-
-// Focus moves of the log-log procedure and of the column switch.
-constexpr SlotMoves kToReciprocalRow = {{5, 2}, {6, 1}, {15, 8}, {16, 7}, {21, 18}, {22, 17}};
-constexpr SlotMoves kToLogLogRow = {{1, 6}, {2, 5}, {7, 16}, {8, 15}, {17, 22}, {18, 21}};
-constexpr SlotMoves kToUpperRow = {{1, 2}, {6, 5}, {7, 8}, {16, 15}, {17, 18}, {22, 21}};
-constexpr SlotMoves kToLowerRow = {{2, 1}, {5, 6}, {8, 7}, {15, 16}, {18, 17}, {21, 22}};
-constexpr SlotMoves kToRightColumn = {{1, 17}, {2, 17}, {5, 22}, {6, 22}};
-constexpr SlotMoves kToLeftColumn = {{18, 2}, {17, 2}, {22, 5}, {21, 5}};
-
-int MoveSlot(SlotMoves moves, int slot) {
-    for (const SlotMove& move : moves) {
-        if (move.from == slot) return move.to;
-    }
-    return slot;
-}
 
 enum class Refusal { None, Domain, Overflow };
 
@@ -116,48 +59,23 @@ struct Work {
     int logLogScale = -1;  // k of the LLk or LL/k row taken, -1 for none
 };
 
-void TransformFront(Work& work, int s, const RuleState& state) {
+void TransformTrigonometric(Work& work, bool tangent, const RuleState& state) {
     double& v = work.v;
-    switch (kFrontTransforms[static_cast<std::size_t>(s)]) {
-        case F::Unchanged:
-            break;
-        case F::CubeRoot:
-            v = std::pow(v, 1.0 / 3.0);
-            break;
-        case F::SquareRoot:
-            v = std::sqrt(v);
-            break;
-        case F::Reciprocal:
-            v = 10.0 / v;
-            break;
-        case F::Fraction:
-            v = std::fmod(v, 1.0);
-            work.takeLog = false;
-            work.normalise = false;
-            break;
-        case F::Tangent:
-        case F::Sine: {
-            const bool tangent = kFrontTransforms[static_cast<std::size_t>(s)] == F::Tangent;
-            const double theta = state.SinNum == 0 ? 90.0 - v : v;
-            const double d = 90.0 - theta;
-            const double upper = tangent ? 72.7 : 90.0;
-            if (d > upper || d < 0.18118) work.refusal = Refusal::Overflow;
-            v = tangent ? std::abs(std::tan(theta * kPi / 180.0))
-                        : std::abs(10.0 / std::cos(theta * kPi / 180.0));
-            work.normalise = false;
-            break;
-        }
-    }
+    const double theta = state.SinNum == 0 ? 90.0 - v : v;
+    const double d = 90.0 - theta;
+    const double upper = tangent ? 72.7 : 90.0;
+    if (d > upper || d < 0.18118) work.refusal = Refusal::Overflow;
+    v = tangent ? std::abs(std::tan(theta * kPi / 180.0))
+                : std::abs(10.0 / std::cos(theta * kPi / 180.0));
+    work.normalise = false;
 }
 
+// The log-log procedure: the reciprocal or the plain rows by the side of 1,
+// the pair that holds the value, then the row of the pair; the column stays.
 void TransformLogLog(Work& work, RuleState& state) {
     double& v = work.v;
-    if (v < 1.0) {
-        v = 1.0 / v;
-        work.slot = MoveSlot(kToReciprocalRow, work.slot);
-    } else {
-        work.slot = MoveSlot(kToLogLogRow, work.slot);
-    }
+    const bool reciprocal = v < 1.0;
+    if (reciprocal) v = 1.0 / v;
     int n = state.ScaleLL;
     if (n <= 0 && v > 1.105171) n = 1;
     if (n > 1 && v < 1.105171) n = 1;
@@ -165,28 +83,65 @@ void TransformLogLog(Work& work, RuleState& state) {
     if (v <= 1.01005) n = 0;
     state.ScaleLL = static_cast<int16_t>(n);
     const bool upper = TakesUpperRow(n, v);
-    work.slot = MoveSlot(upper ? kToUpperRow : kToLowerRow, work.slot);
+    work.slot = LogLogSlot(PlaceOfSlot(work.slot).column, reciprocal, upper);
     if (n >= 0 && n <= 2) work.logLogScale = upper ? n + 1 : n;
     if (v > 255752.0 || v < 1.0008034) work.refusal = Refusal::Overflow;
     v = std::log(v);
     work.normalise = false;
 }
 
-void TransformBack(Work& work, int s, RuleState& state) {
+// Brings the value to the logarithmic scale its slot's row is drawn on.
+void Transform(Work& work, ScaleKind kind, RuleState& state) {
     const double fold = state.ScalePI != 0 ? std::sqrt(10.0) : kPi;
-    switch (kBackTransforms[static_cast<std::size_t>(s)]) {
-        case B::Unchanged:
+    double& v = work.v;
+    switch (kind) {
+        case ScaleKind::None:
+        case ScaleKind::C:
+        case ScaleKind::D:
+        case ScaleKind::CI:
             break;
-        case B::LogLog:
+        case ScaleKind::K:
+            v = std::pow(v, 1.0 / 3.0);
+            break;
+        case ScaleKind::A:
+        case ScaleKind::B:
+            v = std::sqrt(v);
+            break;
+        case ScaleKind::DI:
+            v = 10.0 / v;
+            break;
+        case ScaleKind::L:
+            // The value is already the logarithm.
+            v = std::fmod(v, 1.0);
+            work.takeLog = false;
+            work.normalise = false;
+            break;
+        case ScaleKind::T:
+        case ScaleKind::S:
+            TransformTrigonometric(work, kind == ScaleKind::T, state);
+            break;
+        case ScaleKind::LL:
+        case ScaleKind::RecipLL:
             TransformLogLog(work, state);
             break;
-        case B::DivideByFold:
-            work.v = work.v / fold;
+        case ScaleKind::DF:
+        case ScaleKind::CF:
+            v = v / fold;
             break;
-        case B::MultiplyByFold:
-            work.v = work.v * fold;
+        case ScaleKind::CIF:
+            v = v * fold;
             break;
     }
+}
+
+// The slide's rows whose transformed value is measured from the slide's
+// right end (CI and CIF read 1 / C; T and S are turned into cotangent and
+// secant): the cursor sets them mirrored, the slide does not. The other
+// slide rows the other way round: the slide moving right lowers C under the
+// cursor.
+bool MeasuredFromSlideEnd(ScaleKind kind) {
+    return kind == ScaleKind::T || kind == ScaleKind::S || kind == ScaleKind::CIF ||
+           kind == ScaleKind::CI;
 }
 
 // The option value to fall back to on a refusal: the one the body was last
@@ -210,10 +165,10 @@ bool FitCursorIntoLogLogRow(int64_t& p, int k) {
 
 // The S/T range switch of the front face's slots 11 and 12. Returns false
 // when the angle lies beyond both scale sets.
-bool SwitchSineTangentRange(int64_t& p, int s, MoveTarget target, RuleState& state) {
+bool SwitchSineTangentRange(int64_t& p, bool sine, MoveTarget target, RuleState& state) {
     if (target == MoveTarget::Slide) {
         p -= 2 * kDecade;
-        if (s == 12) p -= kDecade;
+        if (sine) p -= kDecade;
         if (state.ScaleST == 0) {
             if (p > 0) {
                 state.ScaleST = 1;
@@ -228,7 +183,7 @@ bool SwitchSineTangentRange(int64_t& p, int s, MoveTarget target, RuleState& sta
         }
         return true;
     }
-    if (s == 12) p += kDecade;
+    if (sine) p += kDecade;
     if (state.ScaleST == 0) {
         if (p >= 0) return p <= kDecade;
         state.ScaleST = 1;
@@ -238,6 +193,40 @@ bool SwitchSineTangentRange(int64_t& p, int s, MoveTarget target, RuleState& sta
         if (p <= 0) return p >= -kDecade;
         state.ScaleST = 0;
         return p <= kDecade;
+    }
+    return true;
+}
+
+// The same row of the left or the right index column.
+int ColumnOfSlot(int slot, bool left) {
+    const bool onLeft = PlaceOfSlot(slot).column == ReadingColumn::LeftIndex;
+    return onLeft == left ? slot : OtherIndexSlot(slot);
+}
+
+// Back face, a log-log row k set by the slide: the value needs the slide's
+// D value at 10^y, y = log10(ln v) + 3 - k, and the slide can stand only
+// within half a decade of home, at x = (p - home) / decade with x = y mod 1.
+// Where x = y the left index shows the value on row k, where x = y - 1 the
+// right index does (its D value is 10^(1 + x)): the focus keeps its row and
+// takes that column. A value at the very ends of the LL range can put the
+// index a few units beyond the stator; within a pixel it stands on the last
+// place that has a reading. Returns false when the column has no reading.
+bool PlaceOnIndexColumn(Work& work, int64_t& p, int64_t logUnits) {
+    const int64_t y = logUnits - (int64_t{work.logLogScale} - 3) * kDecade;
+    const int64_t x = p - kHome;
+    const bool left = y - x <= kHome;
+    work.slot = ColumnOfSlot(work.slot, left);
+    // In bar positions: the left index has a reading above 2,550,000, the
+    // right one below 3,750,000.
+    const int64_t firstWithReading = kDecade - int64_t{12500} * PosFactor + 1;
+    const int64_t lastWithReading = kDecade - int64_t{8500} * PosFactor - 1;
+    if (left && p < firstWithReading) {
+        if (p < firstWithReading - UnitsPerPixel) return false;
+        p = firstWithReading;
+    }
+    if (!left && p > lastWithReading) {
+        if (p > lastWithReading + UnitsPerPixel) return false;
+        p = lastWithReading;
     }
     return true;
 }
@@ -266,20 +255,13 @@ int32_t MoveToValue(RuleSession& session, WindowPort& port, double v, MoveTarget
     // number cannot be shown by any scale.
     if (s < 0 || s > kSlotCount || !std::isfinite(v)) return refuseFor(Refusal::Domain);
 
+    const SlotScale scale = ScaleOfSlot(s, state);
     Work work{v, s};
-    if (v == 0.0) {
-        const bool logScaleSlot = front && (s == 6 || s == 16 || s == 22);
-        if (!logScaleSlot) work.refusal = Refusal::Domain;
-    }
+    // Only the L scale has a place for 0: its left end.
+    if (v == 0.0 && scale.kind != ScaleKind::L) work.refusal = Refusal::Domain;
     if (work.v < 0.0) work.v = -work.v;
 
-    if (work.refusal == Refusal::None) {
-        if (front) {
-            TransformFront(work, s, state);
-        } else {
-            TransformBack(work, s, state);
-        }
-    }
+    if (work.refusal == Refusal::None) Transform(work, scale.kind, state);
     // A transform can carry an extreme value beyond the double range
     // (10 / 1e-310) or below it (1e-323 / sqrt 10); neither has a logarithm,
     // and normalising either would never end.
@@ -297,39 +279,46 @@ int32_t MoveToValue(RuleSession& session, WindowPort& port, double v, MoveTarget
     // Truncation into 32 bits is defined only inside the range.
     if (!(scaled > -2147483648.0 && scaled < 2147483648.0)) return refuseFor(Refusal::Overflow);
     int64_t p = static_cast<int32_t>(scaled);
+    const int64_t logUnits = p;  // the value's place on its scale, in position units
 
     const bool slide = target == MoveTarget::Slide;
     if (!slide && work.logLogScale >= 0 && !FitCursorIntoLogLogRow(p, work.logLogScale)) {
         return refuseFor(Refusal::Overflow);
     }
-    if ((!slide && (s == 11 || s == 12)) || (slide && (s == 10 || s == 13))) p = kDecade - p;
-    if (front && slide && (s == 6 || s == 16 || s == 22)) p = kDecade - p;
+    if (scale.onSlide() && slide != MeasuredFromSlideEnd(scale.kind)) p = kDecade - p;
 
-    if (s >= 10 && s <= 13) p += slide ? int64_t{state.CursorPos} : kHome - state.SlidePos;
+    if (scale.onSlide()) p += slide ? int64_t{state.CursorPos} : kHome - state.SlidePos;
     if (slide) p += kHome;
 
-    if (front && (s == 11 || s == 12) && !SwitchSineTangentRange(p, s, target, state)) {
+    const bool trigonometric = scale.kind == ScaleKind::T || scale.kind == ScaleKind::S;
+    if (front && trigonometric &&
+        !SwitchSineTangentRange(p, scale.kind == ScaleKind::S, target, state)) {
         return refuse(CannotMoveText(target, state.Language));
     }
-
-    if (apply) ShowStatus(session, port, MovedText(target, state.Language));
 
     while (p < 0) p += kDecade;
     while (p > kDecade) p -= kDecade;
 
-    if (state.SlideRev == 1) {
-        work.slot = MoveSlot(p < kHome ? kToRightColumn : kToLeftColumn, work.slot);
+    if (state.SlideRev == 1 && scale.logLog() && scale.atIndex()) {
+        if (slide && work.logLogScale >= 0) {
+            if (!PlaceOnIndexColumn(work, p, logUnits)) return refuseFor(Refusal::Overflow);
+        } else {
+            // The cursor does not move an index reading: only the row is kept.
+            work.slot = ColumnOfSlot(work.slot, p >= kHome);
+        }
     }
+
+    if (apply) ShowStatus(session, port, MovedText(target, state.Language));
     state.NumFoucs = static_cast<int16_t>(work.slot);
 
     const int32_t position = static_cast<int32_t>(p);
     if (apply) {
         if (slide) {
             state.SlidePos = DecadeUnits - position;
-            state.DrawnSlidePos = state.SlidePos;
+            session.redraw.DrawnSlidePos = state.SlidePos;
         } else {
             state.CursorPos = position;
-            state.DrawnCursorPos = position;
+            session.redraw.DrawnCursorPos = position;
         }
         port.setBarThumb(BarOfTarget(target), position);
     } else {

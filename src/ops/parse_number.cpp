@@ -12,29 +12,14 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != prefix[i]) return false;
-    }
-    return true;
-}
-
-// The unsigned part: hexadecimal after "0x", otherwise decimal (which also
-// takes "inf", "infinity" and "nan").
+// The unsigned part, decimal only: a slide rule is set with the decimal
+// numbers people type and copy, so "0x10" reads as its decimal prefix 0 (which
+// no scale but L shows) rather than as 16. The words "inf", "infinity" and
+// "nan" read as what they name; the moves refuse them.
 double ParseUnsigned(std::string_view text) {
     double value = 0.0;
     const char* first = text.data();
     const char* last = text.data() + text.size();
-    if (StartsWithNoCase(text, "0x")) {
-        auto [end, ec] = std::from_chars(first + 2, last, value, std::chars_format::hex);
-        // "0x" without hexadecimal digits is the number 0 followed by text.
-        if (end == first + 2) return 0.0;
-        if (ec == std::errc::result_out_of_range) return std::numeric_limits<double>::infinity();
-        return value;
-    }
     auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
     if (end == first) return 0.0;
     if (ec == std::errc::result_out_of_range) {

@@ -7,9 +7,10 @@
 
 namespace tesmark {
 
-// Leading blanks, an optional sign, then the longest number the standard
-// text-to-double conversion accepts (digits, a point, an exponent; also
-// "inf", "nan" and hexadecimal). A text without a leading number gives 0.
+// Leading blanks, an optional sign, then the longest decimal number (digits,
+// a point, an exponent; also the words "inf" and "nan", which no move
+// accepts). Hexadecimal is not read: "0x10" gives its decimal prefix 0. A
+// text without a leading number gives 0.
 double ParseLeadingNumber(std::string_view text);
 
 // A pasted text is cut to its first `limit` characters (UTF-8 code points)

@@ -1,9 +1,11 @@
 #include "ops/scroll_handler.h"
 
 #include <array>
+#include <cmath>
 
 #include "model/positions.h"
 #include "model/reading_table.h"
+#include "model/slot_scale.h"
 #include "ops/bar_position.h"
 #include "ops/move_to_value.h"
 #include "ops/zero_trailing_digits.h"
@@ -35,63 +37,90 @@ constexpr std::array<std::array<ValueStep, kModifierCount>, 4> kValueSteps = {{
     {{{+0.001, 2}, {+0.01, 3}, {-0.001, 2}}},        // PageRight
 }};
 
-bool IsOneOf(int slot, std::initializer_list<int> slots) {
-    for (int s : slots) {
-        if (s == slot) return true;
+// The digit a log-log text ends on, as a divisor of the base step: LL0
+// shows seven decimals, LL1 and LL2 six, LL3 five (FormatSlotReading).
+double LogLogStepDivisor(int k) {
+    switch (k) {
+        case 0:
+            return 100;
+        case 3:
+            return 1;
+        default:
+            return 10;
     }
-    return false;
 }
 
 // Scales the base step for the focus scale: larger readings step by more,
-// reversed scales step the other way, log-log scales by less.
-double ScaledStep(double step, double r, int slot, BarId bar, const RuleState& state) {
+// reversed scales step the other way, log-log scales by their last digit.
+double ScaledStep(double step, double r, const SlotScale& scale, BarId bar,
+                  const RuleState& state) {
     if (r > 10) step = step * 10;
     if (r > 100) step = step * 10;
-    if (state.SlideRev == 0) {
-        if (IsOneOf(slot, {5, 15, 21})) step = step * -1;                    // DI
-        if (IsOneOf(slot, {6, 16, 22})) step = step / 10;                    // L
-        if (IsOneOf(slot, {11, 12}) && state.SinNum != 0) step = step * -1;  // T, S
-    } else {
+    if (state.SlideRev != 0) {
         if (r > 1000) step = step * 10;
         if (r > 10000) step = step * 10;
         if (r > 100000) step = step * 10;
-        if (IsOneOf(slot, {5, 15, 21}) && state.ScaleLL != 2) step = step / 10;  // LL(n+1)
-        if (IsOneOf(slot, {6, 16, 22})) step = state.ScaleLL == 0 ? step / 100 : step / 10;  // LLn
-        if (IsOneOf(slot, {1, 2, 7, 8, 17, 18})) {  // LL/n, LL/(n+1)
+    }
+    switch (scale.kind) {
+        case ScaleKind::DI:
+        case ScaleKind::CIF:
+        case ScaleKind::CI:
+            step = step * -1;
+            break;
+        case ScaleKind::L:
+            step = step / 10;
+            break;
+        case ScaleKind::T:
+        case ScaleKind::S:
+            if (state.SinNum != 0) step = step * -1;  // the cosine numbering runs leftward
+            break;
+        case ScaleKind::LL:
+            step = step / LogLogStepDivisor(scale.llScale);
+            break;
+        case ScaleKind::RecipLL:
             step = step / 100;
             step = step * -1;
-        }
-        if (IsOneOf(slot, {11, 12})) step = step * -1;  // CIF, CI
+            break;
+        default:
+            break;
     }
-    if (bar == BarId::Slide && slot >= 10 && slot <= 13) step = step * -1;
+    // The slide's own scales grow under the cursor as the slide moves left.
+    if (bar == BarId::Slide && scale.onSlide()) step = step * -1;
     return step;
 }
 
 int64_t PositionStep(int64_t b, int16_t code, int modifier, int32_t trackPosition) {
-    switch (code) {
-        case 0:
-        case 1:
-        case 2:
-        case 3:
+    switch (static_cast<ScrollCode>(code)) {
+        case ScrollCode::LineLeft:
+        case ScrollCode::LineRight:
+        case ScrollCode::PageLeft:
+        case ScrollCode::PageRight:
             return b + kPositionSteps[static_cast<std::size_t>(code)]
                                      [static_cast<std::size_t>(modifier)];
-        case 4:
-        case 5:
+        case ScrollCode::ThumbPosition:
+        case ScrollCode::ThumbTrack:
             return trackPosition;
-        case 6:
+        case ScrollCode::Left:
             return HomePos;
-        case 7:
+        case ScrollCode::Right:
             return b == DecadeUnits ? 0 : DecadeUnits;
-        default:
-            return b;
+        case ScrollCode::EndScroll:
+            break;
     }
+    return b;
+}
+
+// Line and page codes: the ones a value step serves.
+bool IsStepCode(int16_t code) {
+    return code >= static_cast<int16_t>(ScrollCode::LineLeft) &&
+           code <= static_cast<int16_t>(ScrollCode::PageRight);
 }
 
 int32_t& PositionOf(RuleState& state, MoveTarget target) {
     return target == MoveTarget::Slide ? state.SlidePos : state.CursorPos;
 }
-int32_t& DrawnPositionOf(RuleState& state, MoveTarget target) {
-    return target == MoveTarget::Slide ? state.DrawnSlidePos : state.DrawnCursorPos;
+int32_t DrawnPositionOf(const RedrawState& redraw, MoveTarget target) {
+    return target == MoveTarget::Slide ? redraw.DrawnSlidePos : redraw.DrawnCursorPos;
 }
 int16_t RedrawBit(MoveTarget target) {
     return target == MoveTarget::Slide ? kRedrawSlide : kRedrawCursor;
@@ -100,10 +129,11 @@ int16_t RedrawBit(MoveTarget target) {
 }  // namespace
 
 bool SlotSuitsBar(int slot, BarId bar) {
-    if (bar == BarId::Slide)
-        return (slot >= 1 && slot <= 6) ||
-               (slot >= 10 && slot <= 22 && !(slot >= 14 && slot <= 16));
-    return slot >= 7 && slot <= 16;
+    const SlotPlace place = PlaceOfSlot(slot);
+    if (place.row < 0) return false;
+    if (bar == BarId::Cursor) return place.column == ReadingColumn::Cursor;
+    // The slide moves the index columns and its own scales under the cursor.
+    return place.column != ReadingColumn::Cursor || IsSlideRow(place.row);
 }
 
 int32_t PixelColumn(int32_t p) {
@@ -115,10 +145,16 @@ void HandleScroll(RuleSession& session, WindowPort& port, BarId bar, int16_t cod
     const MoveTarget target = TargetOfBar(bar);
     const MoveTarget other = target == MoveTarget::Slide ? MoveTarget::Cursor : MoveTarget::Slide;
     const int64_t b = BarPosition(state, target);
+
+    // The focus and its reading as the next paint will show them: a key that
+    // arrives before the paint of the previous one steps from the value that
+    // one produced, not from the table of the last paint.
+    ApplyFocusFixUp(state);
     const int slot = state.NumFoucs;
+    const double reading = CurrentReading(slot, state);
 
     const bool valueModePossible =
-        state.NumberVariable == 1 && SlotSuitsBar(slot, bar) && session.readings[slot] != NoReading;
+        state.NumberVariable == 1 && SlotSuitsBar(slot, bar) && reading != NoReading;
 
     int modifier = 0;
     bool rightButtonMove = false;
@@ -132,16 +168,21 @@ void HandleScroll(RuleSession& session, WindowPort& port, BarId bar, int16_t cod
     }
     if (modifier != 1 && modifier != 2) modifier = 0;
 
-    const bool byValue = valueModePossible && code >= 0 && code <= 3;
+    const bool byValue = valueModePossible && IsStepCode(code);
     int64_t next = 0;  // b': the new bar position, before any clamp
     int16_t hintOfValueMove = kRedrawNothing;
     if (byValue) {
         const ValueStep& base =
             kValueSteps[static_cast<std::size_t>(code)][static_cast<std::size_t>(modifier)];
-        double r = session.readings[slot];
-        const double step = ScaledStep(base.step, r, slot, bar, state);
+        const SlotScale scale = ScaleOfSlot(slot, state);
+        double r = reading;
+        const double step = ScaledStep(base.step, r, scale, bar, state);
         if (base.zeroDigits > 0) r = ZeroTrailingDigits(r, base.zeroDigits, state);
-        const int32_t result = MoveToValue(session, port, r + step, target, false);
+        double v = r + step;
+        // L shows the fractional part: a step below .000000 goes on from
+        // .999999 (an index left of the stator's reads a negative offset).
+        if (scale.kind == ScaleKind::L) v = v - std::floor(v);
+        const int32_t result = MoveToValue(session, port, v, target, false);
         if (result < 0) return;
         next = result;
         hintOfValueMove = session.redraw.RedrawHint;
@@ -153,7 +194,7 @@ void HandleScroll(RuleSession& session, WindowPort& port, BarId bar, int16_t cod
     const bool bothMove = rightButtonMove && state.RightClick == 0;
     const int64_t newPosition = target == MoveTarget::Slide ? int64_t{DecadeUnits} - next : next;
     if (bothMove) {
-        const int64_t shift = int64_t{DrawnPositionOf(state, target)} - newPosition;
+        const int64_t shift = int64_t{DrawnPositionOf(session.redraw, target)} - newPosition;
         PositionOf(state, other) = ClampKeptPosition(PositionOf(state, other) + shift);
         port.setBarThumb(BarOfTarget(other), SaturateToInt32(BarPosition(state, other)));
     }
@@ -161,11 +202,12 @@ void HandleScroll(RuleSession& session, WindowPort& port, BarId bar, int16_t cod
 
     int16_t& hint = session.redraw.RedrawHint;
     if (!byValue) hint = kRedrawNothing;
-    if (PixelColumn(DrawnPositionOf(state, target)) != PixelColumn(PositionOf(state, target))) {
+    if (PixelColumn(DrawnPositionOf(session.redraw, target)) !=
+        PixelColumn(PositionOf(state, target))) {
         hint = RedrawBit(target);
     }
-    if (bothMove &&
-        PixelColumn(DrawnPositionOf(state, other)) != PixelColumn(PositionOf(state, other))) {
+    if (bothMove && PixelColumn(DrawnPositionOf(session.redraw, other)) !=
+                        PixelColumn(PositionOf(state, other))) {
         hint = static_cast<int16_t>(hint | RedrawBit(other));
     }
     // A value step that switched the face's layout recomposed the body: the

@@ -63,26 +63,43 @@ class ColumnPainter {
     PlacedColumn column_;
 };
 
-bool HasBit(int value, int bit) {
-    return (value & bit) != 0;
-}
-
 }  // namespace
 
-int16_t ChangeFlags(const RuleState& state, const PanelMemory& memory) {
+int16_t ChangeFlags(const RuleState& state, const RedrawState& redraw, const PanelMemory& memory) {
     int flags = 0;
-    if (state.SlidePos != state.DrawnSlidePos) flags |= kChangedSlide;
-    if (state.CursorPos != state.DrawnCursorPos) flags |= kChangedCursor;
+    if (state.SlidePos != redraw.DrawnSlidePos) flags |= kChangedSlide;
+    if (state.CursorPos != redraw.DrawnCursorPos) flags |= kChangedCursor;
     if (state.SinNum != memory.lastSinNum) flags |= kChangedSinNum;
     if (state.NumFoucs != memory.lastNumFoucs) flags |= kChangedFocus;
     return static_cast<int16_t>(flags);
 }
 
-void PaintReadouts(Surface& dc, const RuleState& state, const RedrawState& redraw,
-                   ReadingTable& table, PanelMemory& memory, int a, TextBackdrop backdrop) {
+PanelPlan PlanReadouts(const RuleState& state, const RedrawState& redraw, const PanelMemory& memory,
+                       int a) {
+    PanelPlan plan;
+    plan.hint = redraw.RedrawHint;
+    plan.flags = ChangeFlags(state, redraw, memory);
+    // Any change of the focus clears the boxes, also when SinNum changed in the
+    // same paint (then the flags are not exactly kChangedFocus); otherwise the
+    // old frame could survive in an index box or the cursor's slide rows.
+    plan.focusChanged = state.NumFoucs != memory.lastNumFoucs;
+    plan.widthChanged = a != memory.lastWidth;
+    plan.a = a;
+    return plan;
+}
+
+void RefreshPlannedReadings(const PanelPlan& plan, const RuleState& state, ReadingTable& table) {
+    if (plan.redrawsLeftIndex()) RefreshReadings(ReadingGroup::LeftIndex, state, table);
+    if (plan.redrawsCursorStator()) RefreshReadings(ReadingGroup::CursorStator, state, table);
+    if (plan.redrawsCursorSlide()) RefreshReadings(ReadingGroup::CursorSlide, state, table);
+    if (plan.redrawsRightIndex()) RefreshReadings(ReadingGroup::RightIndex, state, table);
+}
+
+void PaintReadouts(Surface& dc, const RuleState& state, const ReadingTable& table,
+                   const PanelPlan& plan, PanelMemory& memory, TextBackdrop backdrop) {
+    const int a = plan.a;
     const int b = layout::HalfExtra(a);
-    const int hint = redraw.RedrawHint;
-    const bool full = hint == kRedrawAll;
+    const bool clearBoxes = plan.full() || plan.focusChanged;
 
     dc.setTextAlign(TextAlign::CentreTop);
     dc.setTextColour(kBlack);
@@ -91,24 +108,16 @@ void PaintReadouts(Surface& dc, const RuleState& state, const RedrawState& redra
     dc.setBrush(kLightGrey);
     dc.setPen(std::nullopt);
 
-    const int flags = ChangeFlags(state, memory);
-    // Any change of the focus clears the boxes, also when SinNum changed in the
-    // same paint (then the flags are not exactly kChangedFocus); otherwise the
-    // old frame could survive in an index box or the cursor's slide rows.
-    const bool focusChanged = state.NumFoucs != memory.lastNumFoucs;
     memory.lastSinNum = state.SinNum;
     memory.lastNumFoucs = state.NumFoucs;
-    const bool widthChanged = a != memory.lastWidth;
     memory.lastWidth = a;
-    const int moved = hint | flags;
 
     ColumnPainter left(dc, state, table, {ReadingColumn::LeftIndex, layout::kLeftReadout, 0});
     ColumnPainter cursor(dc, state, table, {ReadingColumn::Cursor, layout::kCursorReadout, b});
     ColumnPainter right(dc, state, table, {ReadingColumn::RightIndex, layout::kRightReadout, a});
 
-    if (HasBit(moved, kChangedSlide)) {
-        RefreshReadings(ReadingGroup::LeftIndex, state, table);
-        if (full || focusChanged) {
+    if (plan.redrawsLeftIndex()) {
+        if (clearBoxes) {
             dc.clearClip();
             left.fill(layout::kUpperPart);
             left.fill(layout::kSlidePart);
@@ -118,8 +127,7 @@ void PaintReadouts(Surface& dc, const RuleState& state, const RedrawState& redra
         left.drawRows(layout::kLowerPart);
     }
 
-    if (HasBit(moved, kChangedCursor)) {
-        RefreshReadings(ReadingGroup::CursorStator, state, table);
+    if (plan.redrawsCursorStator()) {
         dc.clearClip();
         cursor.fill(layout::kUpperPart);
         cursor.fill(layout::kLowerPart);
@@ -127,18 +135,16 @@ void PaintReadouts(Surface& dc, const RuleState& state, const RedrawState& redra
         cursor.drawRows(layout::kLowerPart);
     }
 
-    if (hint != kRedrawNothing || flags != 0) {
-        RefreshReadings(ReadingGroup::CursorSlide, state, table);
-        if (full || focusChanged) {
+    if (plan.redrawsCursorSlide()) {
+        if (clearBoxes) {
             dc.clearClip();
             cursor.fill(layout::kSlidePart);
         }
         cursor.drawRows(layout::kSlidePart);
     }
 
-    if (HasBit(moved, kChangedSlide) || widthChanged) {
-        RefreshReadings(ReadingGroup::RightIndex, state, table);
-        if (full || focusChanged || widthChanged) {
+    if (plan.redrawsRightIndex()) {
+        if (clearBoxes || plan.widthChanged) {
             dc.clearClip();
             right.fill(layout::kUpperPart);
             right.fill(layout::kSlidePart);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/scale_layout.h"
+#include "model/version.h"
 #include "render/scale_strip.h"
 
 namespace tesmark {
@@ -80,8 +81,8 @@ struct BrandText {
 };
 // The white copies, drawn first, show as a light edge 2 pixels right of and
 // below the grey ones.
-constexpr std::array<BrandText, 2> kBrandLight{{{74, 3, "Tesmark"}, {179, 3, "version 3.2.0"}}};
-constexpr std::array<BrandText, 2> kBrandGrey{{{72, 1, "Tesmark"}, {177, 1, "version 3.2.0"}}};
+constexpr std::array<BrandText, 2> kBrandLight{{{74, 3, kBrandText}, {179, 3, kVersionText}}};
+constexpr std::array<BrandText, 2> kBrandGrey{{{72, 1, kBrandText}, {177, 1, kVersionText}}};
 
 bool Redrawn(const PartsToRedraw& parts, BodyPart part) {
     switch (part) {
@@ -97,16 +98,6 @@ bool Redrawn(const PartsToRedraw& parts, BodyPart part) {
 
 constexpr std::array<BodyPart, 3> kPartsTopDown{BodyPart::UpperStator, BodyPart::Slide,
                                                 BodyPart::LowerStator};
-
-void SwitchToolbarBands(const RuleState& state, const ComposedRecord& last, ComposeHooks& hooks) {
-    if (state.SlideRev == 0 && last.SlideRev == 1) {
-        hooks.showToolbarBand(kBackOptionBand, false);
-        hooks.showToolbarBand(kFrontOptionBand, true);
-    } else if (state.SlideRev == 1 && last.SlideRev == 0) {
-        hooks.showToolbarBand(kFrontOptionBand, false);
-        hooks.showToolbarBand(kBackOptionBand, true);
-    }
-}
 
 // Body colour over each part, without outline, in two halves that overlap
 // at the middle; then each part's outline with the body colour inside.
@@ -200,14 +191,20 @@ PartsToRedraw PartsToRedrawFor(const RuleState& state, const ComposedRecord& las
     return {face || ll || pi, face || pi, face || ll};
 }
 
-void ComposeRuleBody(Surface& body, const RuleState& state, const GraduationTables& tables,
-                     ComposedRecord& last, ComposeHooks& hooks) {
-    SwitchToolbarBands(state, last, hooks);
+Composition ComposeRuleBody(Surface& body, const RuleState& state, const GraduationTables& tables,
+                            ComposedRecord& last) {
+    Composition result;
+    // Only a turn between the two faces counts: the first composition finds
+    // the window already showing the toolbar of its face.
+    result.faceTurned =
+        (state.SlideRev == 0 && last.SlideRev == 1) || (state.SlideRev == 1 && last.SlideRev == 0);
+    result.optionsChanged = state.ScaleLL != last.ScaleLL || state.ScaleST != last.ScaleST ||
+                            state.ScalePI != last.ScalePI;
 
-    const bool anyChanged = state.SlideRev != last.SlideRev || state.ScaleLL != last.ScaleLL ||
-                            state.ScaleST != last.ScaleST || state.ScalePI != last.ScalePI;
+    const bool anyChanged = state.SlideRev != last.SlideRev || result.optionsChanged;
     if (anyChanged) {
         const PartsToRedraw parts = PartsToRedrawFor(state, last);
+        result.redrawn = parts;
 
         body.setFont(FontId::Normal);
         body.setTextBackground(std::nullopt);
@@ -233,8 +230,8 @@ void ComposeRuleBody(Surface& body, const RuleState& state, const GraduationTabl
         body.setBrush(kWhite);
     }
 
-    hooks.refreshScaleTooltips();
     last = ComposedRecord{state.SlideRev, state.ScaleLL, state.ScaleST, state.ScalePI};
+    return result;
 }
 
 }  // namespace tesmark

@@ -7,10 +7,10 @@
 // ComposeRuleBody brings the picture up to date after the face or an option
 // changed. It redraws only the parts that depend on what changed since the
 // last composition (recorded in `last`) and nothing at all when nothing
-// changed; it always renews the tooltips and updates `last`.
+// changed, updates `last`, and reports what changed: the window then shows
+// the option toolbar of the face and renews the scale-name tooltips.
 #include "model/composed_record.h"
 #include "model/rule_state.h"
-#include "render/compose_hooks.h"
 #include "render/surface.h"
 #include "tables/graduation.h"
 
@@ -43,7 +43,14 @@ struct PartsToRedraw {
 };
 PartsToRedraw PartsToRedrawFor(const RuleState& state, const ComposedRecord& last);
 
-void ComposeRuleBody(Surface& body, const RuleState& state, const GraduationTables& tables,
-                     ComposedRecord& last, ComposeHooks& hooks);
+// What a composition changed against the one before it.
+struct Composition {
+    PartsToRedraw redrawn;        // the parts drawn anew
+    bool faceTurned = false;      // the other face shows now (never at the first composition)
+    bool optionsChanged = false;  // ScaleLL, ScaleST or ScalePI differ from the last one
+};
+
+Composition ComposeRuleBody(Surface& body, const RuleState& state, const GraduationTables& tables,
+                            ComposedRecord& last);
 
 }  // namespace tesmark

@@ -6,10 +6,9 @@
 // boxes right of the left index view move with b or a as noted.
 #include <array>
 
-namespace tesmark::layout {
+#include "model/client_size.h"
 
-inline constexpr int kBaseClientWidth = 625;
-inline constexpr int kBaseClientHeight = 325;
+namespace tesmark::layout {
 
 // b: half the extra width, truncated toward zero (integer division does that
 // for negative widths too).
@@ -101,6 +100,12 @@ struct BarLabel {
 };
 inline constexpr std::array<BarLabel, 2> kBarLabels{{{12, 226, "SLIDE"}, {12, 262, "CURSOR"}}};
 inline constexpr int kLabelShadowOffset = 2;
+// Where the labels and their white edges stand: columns 12 .. 99, rows
+// 226 .. 277.
+struct LabelArea {
+    int left, top, right, bottom;
+};
+inline constexpr LabelArea kBarLabelArea{12, 226, 100, 278};
 
 // --- Readout panel --------------------------------------------------------
 

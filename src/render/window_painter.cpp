@@ -157,7 +157,7 @@ void PaintCursorSlide(const ViewContext& v, Surface& target) {
 // The cursor glass, the separator between the cursor's box and its view, the
 // rule outlines and the hairline, over everything else.
 void PaintGlassAndOutlines(Surface& target, RulePainter& paint, int a, int b) {
-    const int right = layout::kBaseClientWidth + a;
+    const int right = kBaseClientWidth + a;
 
     // The glass frame stands out above and below the rule; those parts are
     // erased with the window background.
@@ -199,20 +199,33 @@ RulePixels ComputeRulePixels(const RuleState& state) {
     return px;
 }
 
-void PaintRule(Surface& target, const Surface& body, RuleState& state, RedrawState& redraw,
-               ReadingTable& table, PainterMemory& painter, PanelMemory& panel, int a) {
-    const bool widthChanged = a != painter.lastWidth;
-    painter.lastWidth = a;
-    const int b = layout::HalfExtra(a);
-
-    const RulePixels px = ComputeRulePixels(state);
+PaintPlan PreparePaint(RuleState& state, RedrawState& redraw, ReadingTable& table,
+                       const PaintMemory& memory, int a) {
+    PaintPlan plan;
+    plan.a = a;
+    plan.widthChanged = a != memory.painter.lastWidth;
+    plan.px = ComputeRulePixels(state);
     ApplyFocusFixUp(state);
 
     // A view whose pixels moved is repainted whatever the move's own pixel
     // test said (see the header).
-    if (painter.drawnZ != px.Z) redraw.RedrawHint |= kRedrawSlide;
-    if (painter.drawnCx != px.cx) redraw.RedrawHint |= kRedrawCursor;
-    const int hint = redraw.RedrawHint;
+    if (memory.painter.drawnZ != plan.px.Z) redraw.RedrawHint |= kRedrawSlide;
+    if (memory.painter.drawnCx != plan.px.cx) redraw.RedrawHint |= kRedrawCursor;
+    plan.hint = redraw.RedrawHint;
+
+    plan.panel = PlanReadouts(state, redraw, memory.panel, a);
+    RefreshPlannedReadings(plan.panel, state, table);
+    return plan;
+}
+
+void PaintRule(Surface& target, const Surface& body, const RuleState& state,
+               const ReadingTable& table, const PaintPlan& plan, PaintMemory& memory,
+               RedrawState& redraw) {
+    const int a = plan.a;
+    const int b = layout::HalfExtra(a);
+    const RulePixels& px = plan.px;
+    PainterMemory& painter = memory.painter;
+    painter.lastWidth = a;
 
     RulePainter paint(target, body);
 
@@ -220,14 +233,14 @@ void PaintRule(Surface& target, const Surface& body, RuleState& state, RedrawSta
     // partial paint of the panel relies on; a full paint clears the boxes and
     // draws its texts on a transparent background.
     TextBackdrop backdrop = TextBackdrop::Opaque;
-    if (hint == kRedrawAll) {
+    if (plan.hint == kRedrawAll) {
         backdrop = TextBackdrop::Transparent;
         target.setTextBackground(std::nullopt);
         paint.endPieces(a);
     }
     target.setFont(FontId::Normal);
 
-    const ViewContext views{paint, px, painter, hint, a, b, widthChanged};
+    const ViewContext views{paint, px, painter, plan.hint, a, b, plan.widthChanged};
     PaintLeftIndexView(views);
     PaintRightIndexView(views);
     PaintCursorStator(views);
@@ -239,34 +252,92 @@ void PaintRule(Surface& target, const Surface& body, RuleState& state, RedrawSta
     painter.drawnZ = px.Z;
     painter.drawnCx = px.cx;
 
-    PaintReadouts(target, state, redraw, table, panel, a, backdrop);
+    PaintReadouts(target, state, table, plan.panel, memory.panel, backdrop);
     PaintGlassAndOutlines(target, paint, a, b);
 
     redraw.PaintedFlag = 1;
-    state.DrawnSlidePos = state.SlidePos;
-    state.DrawnCursorPos = state.CursorPos;
+    redraw.DrawnSlidePos = state.SlidePos;
+    redraw.DrawnCursorPos = state.CursorPos;
     redraw.RedrawHint = kRedrawAll;
 }
 
-void PaintWindow(Surface& target, const Surface& body, RuleState& state, RedrawState& redraw,
-                 ReadingTable& table, PainterMemory& painter, PanelMemory& panel, int a,
-                 Rgb buttonText, bool labelsExposed) {
-    PaintRule(target, body, state, redraw, table, painter, panel, a);
-    if (labelsExposed) PaintBarLabels(target, buttonText);
-    RulePainter(target, body).endPieces(a);
+void PaintWindow(Surface& target, const Surface& body, const RuleState& state,
+                 const ReadingTable& table, const PaintPlan& plan, PaintMemory& memory,
+                 RedrawState& redraw, LabelColours labels, bool labelsExposed) {
+    PaintRule(target, body, state, table, plan, memory, redraw);
+    if (labelsExposed) PaintBarLabels(target, labels);
+    RulePainter(target, body).endPieces(plan.a);
     redraw.EverPainted = 1;
 }
 
-void PaintBarLabels(Surface& target, Rgb buttonText) {
+std::vector<PixelRect> PaintDamage(const PaintPlan& plan, int16_t lastCursorSlideSource) {
+    const int a = plan.a;
+    const int b = layout::HalfExtra(a);
+    const int right = kBaseClientWidth + a;
+    if (plan.hint == kRedrawAll) {
+        // The glass frame stands out 3 pixels above and below the rule.
+        return {{0, layout::kEraseAboveTop, right, layout::kEraseBelowBottom}};
+    }
+    const int top = layout::kUpperStator.windowTop;
+    const int bottom = layout::kLowerStator.windowTop + layout::kLowerStator.height;
+    const int slideTop = layout::kSlideBand.windowTop;
+    const int slideBottom = slideTop + layout::kSlideBand.height;
+    const int upperBottom = layout::kUpperStator.windowTop + layout::kUpperStator.height;
+    const int lowerTop = layout::kLowerStator.windowTop;
+    const int cursorLeft = layout::kCursorViewX + b;
+    const int cursorRight = layout::kCursorRightBlockX + layout::kCursorRightBlockWidth + b;
+
+    std::vector<PixelRect> damage;
+    const bool slide = HasBit(plan.hint, kRedrawSlide);
+    const bool cursor = HasBit(plan.hint, kRedrawCursor);
+    if (slide) {
+        damage.push_back(
+            {layout::kLeftViewX, top, layout::kLeftViewX + layout::kLeftViewBaseWidth + b, bottom});
+    }
+    if (slide || plan.widthChanged) {
+        damage.push_back({layout::kRightViewX + b, top,
+                          layout::kRightViewX + layout::kRightViewBaseWidth + a, bottom});
+    }
+    if (cursor) {
+        damage.push_back({cursorLeft, top, cursorRight, upperBottom});
+        damage.push_back({cursorLeft, lowerTop, cursorRight, bottom});
+    }
+    if (slide || cursor || plan.px.S != lastCursorSlideSource) {
+        damage.push_back({cursorLeft, slideTop, cursorRight, slideBottom});
+    }
+
+    // The readout boxes, as the panel's fills cover them.
+    const PanelPlan& panel = plan.panel;
+    auto box = [&](const layout::ReadoutColumnLayout& column, int offset,
+                   const layout::BoxPart& first, const layout::BoxPart& last) {
+        damage.push_back({column.fillLeft + offset, first.top, column.fillRight + offset - 1,
+                          last.fillBottom - 1});
+    };
+    if (panel.redrawsLeftIndex())
+        box(layout::kLeftReadout, 0, layout::kUpperPart, layout::kLowerPart);
+    if (panel.redrawsCursorStator()) {
+        box(layout::kCursorReadout, b, layout::kUpperPart, layout::kUpperPart);
+        box(layout::kCursorReadout, b, layout::kLowerPart, layout::kLowerPart);
+    }
+    if (panel.redrawsCursorSlide()) {
+        box(layout::kCursorReadout, b, layout::kSlidePart, layout::kSlidePart);
+    }
+    if (panel.redrawsRightIndex()) {
+        box(layout::kRightReadout, a, layout::kUpperPart, layout::kLowerPart);
+    }
+    return damage;
+}
+
+void PaintBarLabels(Surface& target, LabelColours colours) {
     target.setFont(FontId::Bold);
     target.setTextBackground(std::nullopt);
     target.setTextAlign(TextAlign::LeftTop);
-    target.setTextColour(kWhite);
+    target.setTextColour(colours.edge);
     for (const layout::BarLabel& label : layout::kBarLabels) {
         target.drawText(label.x + layout::kLabelShadowOffset, label.y + layout::kLabelShadowOffset,
                         label.text);
     }
-    target.setTextColour(buttonText);
+    target.setTextColour(colours.text);
     for (const layout::BarLabel& label : layout::kBarLabels) {
         target.drawText(label.x, label.y, label.text);
     }

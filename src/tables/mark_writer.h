@@ -37,7 +37,6 @@ class MarkWriter {
         marks_[static_cast<std::size_t>(index)].label = label;
     }
 
-    int NextIndex() const { return next_; }
     // The number of marks written (the LL count convention).
     int16_t MarkCount() const { return static_cast<int16_t>(next_); }
     // The index of the last mark written (the C/D family's count convention).

@@ -19,7 +19,7 @@ ClientArea::ClientArea(CMainWindow* window, QWidget* parent) : QWidget(parent), 
 
 void ClientArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    window_->paintClient(painter, event->rect());
+    window_->paintClient(painter, event->region());
 }
 
 void ClientArea::mousePressEvent(QMouseEvent* event) {

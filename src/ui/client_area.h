@@ -13,6 +13,8 @@ class ClientArea : public QWidget {
   public:
     ClientArea(CMainWindow* window, QWidget* parent);
 
+    CMainWindow* mainWindow() const { return window_; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -3,18 +3,10 @@
 #include <QAbstractItemView>
 #include <QLineEdit>
 
-#include "model/edit_history.h"
+#include "ops/edit_box_rules.h"
 #include "platform/qt_text.h"
 
 namespace tesmark {
-
-namespace {
-
-// New history entries go in after the constants.
-constexpr int kHistoryInsertPosition = kEditConstantCount;
-constexpr int kFieldReadLimit = kEditTextLimit - 1;
-
-}  // namespace
 
 EditBox::EditBox(RuleState& state, QWidget* parent) : QComboBox(parent), state_(state) {
     setObjectName(QStringLiteral("EditBox"));
@@ -27,25 +19,21 @@ EditBox::EditBox(RuleState& state, QWidget* parent) : QComboBox(parent), state_(
     setCurrentIndex(kHistoryInsertPosition);
 }
 
-QString EditBox::fieldText() const {
-    return currentText().left(kFieldReadLimit);
-}
-
 void EditBox::addToHistory(const QString& text) {
-    for (int i = 0; i < count(); ++i) {
-        if (itemText(i).startsWith(text, Qt::CaseInsensitive)) {
-            setCurrentIndex(i);
-            return;
-        }
+    std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(count()));
+    for (int i = 0; i < count(); ++i) entries.push_back(ToUtf8(itemText(i)));
+    const EditHistoryAdd added = AddToEditHistory(entries, state_, ToUtf8(text));
+    if (added.inserted) {
+        insertItem(added.select, ToQString(entries[static_cast<std::size_t>(added.select)]));
     }
-    insertItem(kHistoryInsertPosition, text);
-    PushEditHistory(state_, ToUtf8(text));
-    setCurrentIndex(kHistoryInsertPosition);
+    setCurrentIndex(added.select);
 }
 
 void EditBox::commit() {
-    const QString text = fieldText();
-    if (IsCommittableEditText(ToUtf8(text))) addToHistory(text);
+    if (const std::optional<std::string> text = CommittedEditText(ToUtf8(currentText()))) {
+        addToHistory(ToQString(*text));
+    }
 }
 
 void EditBox::focusOutEvent(QFocusEvent* event) {

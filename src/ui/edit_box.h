@@ -20,8 +20,6 @@ class EditBox : public QComboBox {
     // Commits the edit field: a text that begins with a digit or "." goes
     // to the history.
     void commit();
-    // The edit field's text as its readers take it (at most 29 characters).
-    QString fieldText() const;
 
   protected:
     void focusOutEvent(QFocusEvent* event) override;

@@ -6,13 +6,14 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 
 #include "model/scale_layout.h"
 #include "ops/random_generator.h"
 #include "platform/mapped_image.h"
-#include "platform/qt_surface.h"
-#include "render/rule_body.h"
+#include "platform/rule_view.h"
 #include "ui/client_area.h"
 #include "ui/edit_box.h"
 #include "ui/rebar.h"
@@ -28,10 +29,7 @@ static void InitTesmarkResources() {
 namespace tesmark {
 
 CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
-    : QMainWindow(parent),
-      state_(state),
-      session_(state),
-      tables_(std::make_unique<GraduationTables>()) {
+    : QMainWindow(parent), state_(state), session_(state) {
     InitTesmarkResources();
     setObjectName(QStringLiteral("MainWindow"));
     // A frame with a caption, a system menu, a sizing border and a minimize
@@ -44,6 +42,7 @@ CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
     setWindowIcon(icon);
 
     loadImages();
+    InstallRuleAccessibility();
     createControls();
 
     // The random generator of the greetings, seeded from the local time.
@@ -53,22 +52,16 @@ CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
                                            now.time().second(), now.time().msec()));
     refreshScaleTooltips();
 
-    BuildAllTables(*tables_);
+    view_ = std::make_unique<RuleView>(ClientWidth(state_.CxSize), backgroundTile_);
     createRebar();
     setWindowTitleForLanguage();
+    composeAndReact();
+    applyAccessibleNames();
 
-    ruleBody_ = std::make_unique<QtSurface>(kRuleBodyWidth, kRuleBodyHeight, kBodyColour);
-    backBuffer_ =
-        std::make_unique<QtSurface>(geometry::ClientWidth(state_.CxSize), geometry::kClientHeight);
-    backBuffer_->setPatternImage(backgroundTile_);
-    backBuffer_->eraseWithPattern();
-    ruleBody_->setPatternImage(backgroundTile_);
-    ComposeRuleBody(*ruleBody_, state_, *tables_, session_.composed, *this);
-
-    const int height = geometry::kClientHeight;
-    setMinimumSize(kMinWindowWidth, height);
-    setMaximumSize(kMaxWindowWidth, height);
-    resize(geometry::ClientWidth(state_.CxSize), height);
+    const int height = kClientHeight;
+    setMinimumSize(kMinClientWidth, height);
+    setMaximumSize(kMaxClientWidth, height);
+    resize(ClientWidth(state_.CxSize), height);
     placeOnScreen();
     constructed_ = true;
     layoutForWidth(extraWidth());
@@ -88,7 +81,7 @@ void CMainWindow::loadImages() {
 
 void CMainWindow::createControls() {
     client_ = new ClientArea(this, this);
-    client_->setFixedHeight(geometry::kClientHeight);
+    client_->setFixedHeight(kClientHeight);
     setCentralWidget(client_);
 
     // The slide bars start hidden; the first rule paint shows them.
@@ -104,9 +97,9 @@ void CMainWindow::createControls() {
         bar->setPalette(trough);
     }
     slideBar_->setThumb(SlideBarPosition(state_.SlidePos));
-    state_.DrawnSlidePos = state_.SlidePos;
+    session_.redraw.DrawnSlidePos = state_.SlidePos;
     cursorBar_->setThumb(state_.CursorPos);
-    state_.DrawnCursorPos = state_.CursorPos;
+    session_.redraw.DrawnCursorPos = state_.CursorPos;
 
     const QIcon home(QPixmap::fromImage(LoadMappedBitmap(kHomeButtonBitmap, palette())));
     auto makeButton = [this](int id, const QString& name, const QIcon& icon) {
@@ -175,29 +168,47 @@ void CMainWindow::refreshScaleTooltips() {
     tooltipIds_ = RowTooltipIds(state_);
 }
 
-QPushButton* CMainWindow::button(int controlId) const {
-    switch (controlId) {
-        case kSlideHomeButtonId:
-            return slideHome_;
-        case kCursorHomeButtonId:
-            return cursorHome_;
-        case kReverseButtonId:
-            return reverse_;
-        default:
-            return nullptr;
+void CMainWindow::applyAccessibleNames() {
+    struct Names {
+        QWidget* widget;
+        const char* english;
+        const char* englishDescription;
+        const char* japanese;
+        const char* japaneseDescription;
+    };
+    const Names names[] = {
+        {slideBar_, "Slide bar", "Moves the slide; arrows step, Page keys jump", "滑尺バー",
+         "滑尺を動かします"},
+        {cursorBar_, "Cursor bar", "Moves the cursor; arrows step, Page keys jump", "カーソルバー",
+         "カーソルを動かします"},
+        {slideHome_, "Slide home", "Puts the slide back in the middle", "滑尺を中央へ",
+         "滑尺を中央に戻します"},
+        {cursorHome_, "Cursor home", "Puts the cursor back in the middle", "カーソルを中央へ",
+         "カーソルを中央に戻します"},
+        {reverse_, "Reverse", "Turns the rule over", "裏返す", "計算尺を裏返します"},
+        {editBox_, "Edit box", "A number to set on the rule, and the numbers used before",
+         "エディット・ボックス", "計算尺に設定する数値と、その履歴"},
+        {statusPart0_, "Status", "The last message", "ステータス", "最後のメッセージ"},
+    };
+    const bool english = state_.Language == 0;
+    for (const Names& n : names) {
+        n.widget->setAccessibleName(QString::fromUtf8(english ? n.english : n.japanese));
+        n.widget->setAccessibleDescription(
+            QString::fromUtf8(english ? n.englishDescription : n.japaneseDescription));
     }
 }
 
-QString CMainWindow::statusText() const {
-    return statusPart0_->text();
+void CMainWindow::composeAndReact() {
+    const Composition composition = view_->compose(state_, session_.composed);
+    if (composition.faceTurned && rebar_ != nullptr) {
+        rebar_->showBand(kFrontOptionsBand, state_.SlideRev == 0);
+        rebar_->showBand(kBackOptionsBand, state_.SlideRev != 0);
+    }
+    refreshScaleTooltips();
 }
 
 int CMainWindow::extraWidth() const {
-    return client_->width() - geometry::kBaseClientWidth;
-}
-
-QRect CMainWindow::ruleRect() const {
-    return geometry::RuleRect(extraWidth());
+    return client_->width() - kBaseClientWidth;
 }
 
 }  // namespace tesmark

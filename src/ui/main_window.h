@@ -5,9 +5,10 @@
 // handler here, which calls the matching operation (src/ops) with the
 // window's RuleSession and itself as the WindowPort. The operation changes
 // RuleState, sets RedrawHint and asks for the rule to be invalidated. The
-// client area's next paint runs PaintWindow (src/render) into the back
-// buffer — copying only the blocks of the rule body that moved — and shows
-// the buffer. Option changes recompose the rule body first.
+// client area's next paint has the RuleView (src/platform) bring its back
+// buffer up to date — copying only the blocks of the rule body that moved —
+// and shows the buffer. Option changes recompose the rule body first; the
+// window then shows the option toolbar of the face and renews the tooltips.
 //
 // The class is split by concern over several files: construction (here),
 // the ports (main_window_port.cpp), sizing and frame messages
@@ -15,45 +16,40 @@
 // commands (main_window_input.cpp).
 #include <QImage>
 #include <QMainWindow>
-#include <QPushButton>
-#include <QStatusBar>
 #include <QString>
 #include <array>
 #include <memory>
 
+#include "model/client_size.h"
 #include "model/rule_state.h"
 #include "ops/rule_session.h"
 #include "ops/window_port.h"
-#include "render/compose_hooks.h"
-#include "render/readout_panel.h"
-#include "render/window_painter.h"
-#include "tables/graduation.h"
+#include "render/rule_body.h"
+#include "ui/rule_accessibility.h"
 
 class QLabel;
 class QPainter;
+class QPushButton;
 class QRect;
+class QRegion;
+class QStatusBar;
 
 namespace tesmark {
 
 class ClientArea;
 class EditBox;
-class QtSurface;
 class Rebar;
 class RuleToolbar;
+class RuleView;
 class SlideBar;
 
-// Control identifiers of the children.
+// The push buttons, by the commands they issue.
 inline constexpr int kReverseButtonId = 111;
 inline constexpr int kSlideHomeButtonId = 123;
 inline constexpr int kCursorHomeButtonId = 124;
-inline constexpr int kEditBoxId = 901;
 inline constexpr int kCmdAlwaysOnTop = 150;
 
-// The window's limits on its width; its height is fixed.
-inline constexpr int kMinWindowWidth = 880;
-inline constexpr int kMaxWindowWidth = 2000;
-
-class CMainWindow : public QMainWindow, public WindowPort, public ComposeHooks {
+class CMainWindow : public QMainWindow, public WindowPort {
     Q_OBJECT
   public:
     explicit CMainWindow(RuleState& state, QWidget* parent = nullptr);
@@ -72,10 +68,6 @@ class CMainWindow : public QMainWindow, public WindowPort, public ComposeHooks {
     bool ctrlDown() const override;
     bool rightButtonDown() const override;
 
-    // --- ComposeHooks
-    void showToolbarBand(int band, bool show) override;
-    void refreshScaleTooltips() override;
-
     // --- Commands and frame messages
     // Runs a command by its identifier (either language's); false when the
     // window does not know it.
@@ -84,33 +76,19 @@ class CMainWindow : public QMainWindow, public WindowPort, public ComposeHooks {
     // A menu closed: clean-ups, and a numeric edit-box text is committed.
     void onMenuClosed();
 
-    // --- Painting (called by the client area)
-    void paintRuleNow();  // PaintRule on the back buffer at once (a resize)
-    void paintClient(QPainter& painter, const QRect& region);
+    // --- Painting (called by the client area): shows the back buffer,
+    // bringing it up to date first if the rule changed.
+    void paintClient(QPainter& painter, const QRegion& region);
 
     // --- Mouse on the client area (client coordinates)
     void clientMousePress(int x, int y);
     void clientDoubleClick(int x, int y);
     QString scaleTooltipAt(int x, int y) const;
 
-    // --- For the tests and tesmark-cli
-    RuleSession& session() { return session_; }
-    RuleState& state() { return state_; }
-    const GraduationTables& tables() const { return *tables_; }
-    const QtSurface& ruleBody() const { return *ruleBody_; }
-    const QtSurface& backBuffer() const { return *backBuffer_; }
-    ClientArea* clientArea() const { return client_; }
-    SlideBar* slideBar() const { return slideBar_; }
-    SlideBar* cursorBar() const { return cursorBar_; }
-    EditBox* editBox() const { return editBox_; }
-    Rebar* rebar() const { return rebar_; }
-    RuleToolbar* toolbar(int index) const { return toolbars_[static_cast<std::size_t>(index)]; }
-    QStatusBar* ruleStatusBar() const { return statusBar_; }
-    QString statusText() const;
-    QPushButton* button(int controlId) const;
-    QRect ruleRect() const;
-    int extraWidth() const;  // the client width less 625
-    const std::array<int, 10>& scaleTooltipIds() const { return tooltipIds_; }
+    // What the window holds of the rule: the session of the operations and
+    // the picture. The controls are found by their object names.
+    const RuleSession& session() const { return session_; }
+    const RuleView& ruleView() const { return *view_; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -125,8 +103,19 @@ class CMainWindow : public QMainWindow, public WindowPort, public ComposeHooks {
     void createRebar();
     void loadImages();
     void layoutForWidth(int extra);
-    // A back buffer as wide as the client area (a new one repaints whole).
-    void fitBackBuffer();
+    int extraWidth() const;  // the client width less 625
+    // Composes the rule body for the state, then shows the option toolbar
+    // of the face and renews the scale-name tooltips.
+    void composeAndReact();
+    void refreshScaleTooltips();
+    // The names and descriptions assistive technology gives the controls,
+    // in the language of the user interface.
+    void applyAccessibleNames();
+    // Paints the rule into the back buffer; returns the pixels it changed.
+    QRegion paintBackBuffer(bool labelsExposed);
+    // The queued paint after a move: the back buffer, then a repaint of
+    // what changed.
+    void renderRule();
     void placeOnScreen();
     void onScroll(BarId bar, int16_t code);
     void onWheel(int delta);
@@ -135,11 +124,7 @@ class CMainWindow : public QMainWindow, public WindowPort, public ComposeHooks {
 
     RuleState& state_;
     RuleSession session_;
-    std::unique_ptr<GraduationTables> tables_;
-    std::unique_ptr<QtSurface> ruleBody_;
-    std::unique_ptr<QtSurface> backBuffer_;
-    PainterMemory painter_;
-    PanelMemory panel_;
+    std::unique_ptr<RuleView> view_;
     std::array<int, 10> tooltipIds_{};
 
     ClientArea* client_ = nullptr;
@@ -156,7 +141,10 @@ class CMainWindow : public QMainWindow, public WindowPort, public ComposeHooks {
 
     QImage backgroundTile_;
     QImage barTile_;
+    FocusReadingAnnouncer announcer_;
     bool constructed_ = false;
+    bool ruleStale_ = true;      // the back buffer does not show the state yet
+    bool renderQueued_ = false;  // renderRule() is waiting in the event queue
 };
 
 }  // namespace tesmark

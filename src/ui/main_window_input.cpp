@@ -22,36 +22,37 @@ namespace tesmark {
 namespace {
 
 // The commands the window carries out, by either language's identifier,
-// with the rule that says when each is available.
+// with the rule that says when each is available. They run on the rule
+// session and the window port; always-on-top is the window's own.
 struct CommandEntry {
     int id;
     int englishId;
-    void (*run)(CMainWindow& window);
-    bool (*available)(CMainWindow& window);
+    void (*run)(RuleSession& session, WindowPort& port);
+    bool (*available)(const RuleSession& session);
 };
 
-bool Always(CMainWindow&) {
+bool Always(const RuleSession&) {
     return true;
 }
 
 const CommandEntry kCommands[] = {
-    {kCmdFocusSlideBar, 0, [](CMainWindow& w) { FocusSlideBar(w); }, Always},
-    {kCmdFocusCursorBar, 0, [](CMainWindow& w) { FocusCursorBar(w); }, Always},
-    {kCmdCentreSlide, 0, [](CMainWindow& w) { CentreSlide(w.session(), w); }, Always},
-    {kCmdCentreCursor, 0, [](CMainWindow& w) { CentreCursor(w.session(), w); }, Always},
-    {kCmdNumberLock, kCmdNumberLockEnglish, [](CMainWindow& w) { ToggleNumberLock(w.state()); },
-     Always},
+    {kCmdFocusSlideBar, 0, [](RuleSession&, WindowPort& p) { FocusSlideBar(p); }, Always},
+    {kCmdFocusCursorBar, 0, [](RuleSession&, WindowPort& p) { FocusCursorBar(p); }, Always},
+    {kCmdCentreSlide, 0, [](RuleSession& s, WindowPort& p) { CentreSlide(s, p); }, Always},
+    {kCmdCentreCursor, 0, [](RuleSession& s, WindowPort& p) { CentreCursor(s, p); }, Always},
+    {kCmdNumberLock, kCmdNumberLockEnglish,
+     [](RuleSession& s, WindowPort&) { ToggleNumberLock(s.state); }, Always},
     {kCmdRightClickDouble, kCmdRightClickDoubleEnglish,
-     [](CMainWindow& w) { SetRightClickMode(w.state(), kRightClickDouble); }, Always},
+     [](RuleSession& s, WindowPort&) { SetRightClickMode(s.state, kRightClickDouble); }, Always},
     {kCmdRightClickFast, kCmdRightClickFastEnglish,
-     [](CMainWindow& w) { SetRightClickMode(w.state(), kRightClickFast); }, Always},
+     [](RuleSession& s, WindowPort&) { SetRightClickMode(s.state, kRightClickFast); }, Always},
     {kCmdRightClickReverse, kCmdRightClickReverseEnglish,
-     [](CMainWindow& w) { SetRightClickMode(w.state(), kRightClickReverse); }, Always},
-    {kCmdUndo, kCmdUndoEnglish, [](CMainWindow& w) { UndoCommand(w.session(), w); },
-     [](CMainWindow& w) { return UndoAvailable(w.session().undo); }},
-    {kCmdAlwaysOnTop, 0, [](CMainWindow& w) { w.toggleAlwaysOnTop(); }, Always},
-    {kCmdNextReading, 0, [](CMainWindow& w) { FocusNextReading(w.session(), w); }, Always},
-    {kCmdPreviousReading, 0, [](CMainWindow& w) { FocusPreviousReading(w.session(), w); }, Always},
+     [](RuleSession& s, WindowPort&) { SetRightClickMode(s.state, kRightClickReverse); }, Always},
+    {kCmdUndo, kCmdUndoEnglish, [](RuleSession& s, WindowPort& p) { UndoCommand(s, p); },
+     [](const RuleSession& s) { return UndoAvailable(s.undo); }},
+    {kCmdNextReading, 0, [](RuleSession& s, WindowPort& p) { FocusNextReading(s, p); }, Always},
+    {kCmdPreviousReading, 0, [](RuleSession& s, WindowPort& p) { FocusPreviousReading(s, p); },
+     Always},
 };
 
 // The accelerator keys bound so far: key, modifiers, command.
@@ -89,10 +90,14 @@ std::optional<int> AcceleratorCommand(const QKeyEvent& event) {
 }  // namespace
 
 bool CMainWindow::runCommand(int commandId) {
+    if (commandId == kCmdAlwaysOnTop) {
+        toggleAlwaysOnTop();
+        return true;
+    }
     for (const CommandEntry& entry : kCommands) {
         if (entry.id != commandId && (entry.englishId == 0 || entry.englishId != commandId))
             continue;
-        if (entry.available(*this)) entry.run(*this);
+        if (entry.available(session_)) entry.run(session_, *this);
         return true;
     }
     return false;
@@ -164,7 +169,8 @@ bool CMainWindow::eventFilter(QObject* watched, QEvent* event) {
             // bars handle their own wheel, the edit box's list scrolls itself.
             if (!mine || qobject_cast<SlideBar*>(watched) != nullptr) break;
             if (editBox_->view() != nullptr && editBox_->view()->isAncestorOf(widget)) break;
-            onWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+            onWheel(WheelDelta(static_cast<QWheelEvent*>(event)->angleDelta().x(),
+                               static_cast<QWheelEvent*>(event)->angleDelta().y()));
             return true;
         case QEvent::Hide:
             if (qobject_cast<QMenu*>(watched) != nullptr) onMenuClosed();

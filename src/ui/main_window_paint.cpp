@@ -1,10 +1,12 @@
-// Painting the main window: the rule paints into a back buffer of the whole
-// client area, copying only the blocks of the rule body that moved, and the
-// client area shows the buffer.
+// Painting the main window: the rule view brings its back buffer of the
+// whole client area up to date, copying only the blocks of the rule body
+// that moved, and the client area shows the buffer.
 #include <QPainter>
 #include <QPalette>
+#include <QRegion>
 
 #include "platform/qt_surface.h"
+#include "platform/rule_view.h"
 #include "ui/client_area.h"
 #include "ui/main_window.h"
 #include "ui/slide_bar.h"
@@ -12,49 +14,39 @@
 
 namespace tesmark {
 
-void CMainWindow::fitBackBuffer() {
+QRegion CMainWindow::paintBackBuffer(bool labelsExposed) {
     const int extra = extraWidth();
-    if (backBuffer_->width() != geometry::ClientWidth(extra)) {
-        // A new width needs a new buffer; keep what the old one showed and
-        // repaint the rule whole.
-        auto resized =
-            std::make_unique<QtSurface>(geometry::ClientWidth(extra), geometry::kClientHeight);
-        resized->setPatternImage(backgroundTile_);
-        resized->eraseWithPattern();
-        resized->copyFrom(*backBuffer_, 0, 0, std::min(backBuffer_->width(), resized->width()),
-                          geometry::kClientHeight, 0, 0);
-        backBuffer_ = std::move(resized);
-        session_.redraw.RedrawHint = kRedrawAll;
-    }
-}
-
-void CMainWindow::paintRuleNow() {
-    const int extra = extraWidth();
-    fitBackBuffer();
+    ruleStale_ = false;
+    // A new width needs a new buffer, and the rule repainted whole.
+    if (view_->fitWidth(ClientWidth(extra))) session_.redraw.RedrawHint = kRedrawAll;
+    const bool firstPaint = session_.redraw.EverPainted == 0;
     slideBar_->show();
     cursorBar_->show();
-    PaintRule(*backBuffer_, *ruleBody_, state_, session_.redraw, session_.readings, painter_,
-              panel_, extra);
-    client_->update(ruleRect());
+    // The cursor bar takes the keyboard focus once it can: it is hidden
+    // until this first paint.
+    if (firstPaint) cursorBar_->setFocus(Qt::OtherFocusReason);
+    const QRegion damage = view_->paint(state_, session_.redraw, session_.readings, extra,
+                                        LabelColoursOf(palette()), labelsExposed);
+    announcer_.afterPaint(client_);
+    return damage;
 }
 
-void CMainWindow::paintClient(QPainter& painter, const QRect& region) {
-    const int extra = extraWidth();
-    const bool touchesRule = region.intersects(ruleRect().adjusted(0, -3, 0, 4));
-    if (touchesRule || session_.redraw.EverPainted == 0 ||
-        backBuffer_->width() != geometry::ClientWidth(extra)) {
-        fitBackBuffer();
-        const bool firstPaint = session_.redraw.EverPainted == 0;
-        slideBar_->show();
-        cursorBar_->show();
-        // The cursor bar takes the keyboard focus once it can: it is hidden
-        // until this first paint.
-        if (firstPaint) cursorBar_->setFocus(Qt::OtherFocusReason);
-        PaintWindow(*backBuffer_, *ruleBody_, state_, session_.redraw, session_.readings, painter_,
-                    panel_, extra, ToRgb(palette().color(QPalette::ButtonText)),
-                    region.intersects(geometry::kBarLabelArea));
+void CMainWindow::renderRule() {
+    renderQueued_ = false;
+    if (!ruleStale_) return;  // a paint since the move has brought the buffer up to date
+    client_->update(paintBackBuffer(false));  // a move exposes no bar label
+}
+
+void CMainWindow::paintClient(QPainter& painter, const QRegion& region) {
+    const bool newWidth = view_->backBuffer().width() != ClientWidth(extraWidth());
+    if (ruleStale_ || session_.redraw.EverPainted == 0 || newWidth) {
+        const QRegion damage = paintBackBuffer(region.intersects(geometry::kBarLabelArea));
+        // What the paint changed beyond this region must reach the screen too.
+        const QRegion unseen = damage - region;
+        if (!unseen.isEmpty()) client_->update(unseen);
     }
-    painter.drawImage(region.topLeft(), backBuffer_->image(), region);
+    const QImage& buffer = view_->backBuffer().image();
+    for (const QRect& rect : region) painter.drawImage(rect.topLeft(), buffer, rect);
 }
 
 }  // namespace tesmark

@@ -4,12 +4,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 
-#include "platform/qt_surface.h"
 #include "platform/qt_text.h"
-#include "render/rule_body.h"
 #include "ui/client_area.h"
 #include "ui/main_window.h"
-#include "ui/rebar.h"
 #include "ui/slide_bar.h"
 
 namespace tesmark {
@@ -43,11 +40,17 @@ void CMainWindow::setStatusText(std::string_view text) {
 }
 
 void CMainWindow::invalidateRule() {
-    client_->update(ruleRect());
+    // The rule is painted into the back buffer once the events already
+    // waiting have been handled, so a burst of moves costs one paint; only
+    // the pixels that paint changes are then shown.
+    ruleStale_ = true;
+    if (renderQueued_) return;
+    renderQueued_ = true;
+    QMetaObject::invokeMethod(this, &CMainWindow::renderRule, Qt::QueuedConnection);
 }
 
 void CMainWindow::composeRuleBody() {
-    ComposeRuleBody(*ruleBody_, state_, *tables_, session_.composed, *this);
+    composeAndReact();
 }
 
 void CMainWindow::setClipboardText(std::string_view text) {
@@ -64,10 +67,6 @@ bool CMainWindow::ctrlDown() const {
 
 bool CMainWindow::rightButtonDown() const {
     return QGuiApplication::mouseButtons().testFlag(Qt::RightButton);
-}
-
-void CMainWindow::showToolbarBand(int band, bool show) {
-    if (rebar_) rebar_->showBand(band, show);
 }
 
 }  // namespace tesmark

@@ -5,12 +5,15 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMoveEvent>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QStatusBar>
+#include <algorithm>
 
 #include "model/positions.h"
 #include "platform/mapped_image.h"
-#include "platform/qt_surface.h"
+#include "platform/rule_view.h"
 #include "ui/client_area.h"
 #include "ui/edit_box.h"
 #include "ui/main_window.h"
@@ -23,15 +26,20 @@ namespace tesmark {
 void CMainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (!constructed_ || isMinimized()) return;  // minimizing leaves everything as it was
-    const int extra = event->size().width() - geometry::kBaseClientWidth;
+    // The size hints keep the width within its limits, but a window manager
+    // may ignore them: the client area and CxSize never leave the limits, a
+    // narrower window clips the client area, a wider one shows it whole.
+    const int extra =
+        std::clamp(event->size().width() - kBaseClientWidth, int{kMinCxSize}, int{kMaxCxSize});
     state_.CxSize = static_cast<int16_t>(extra);
-    client_->resize(geometry::ClientWidth(extra), geometry::kClientHeight);
-    if (session_.redraw.EverPainted != 0) paintRuleNow();
+    // The client area's own repaint after the resize paints the rule whole
+    // at the new width (once: nothing is painted here).
+    client_->resize(ClientWidth(extra), kClientHeight);
     layoutForWidth(extra);
 }
 
 void CMainWindow::layoutForWidth(int extra) {
-    const int width = geometry::ClientWidth(extra);
+    const int width = ClientWidth(extra);
     const struct {
         QPushButton* home;
         SlideBar* bar;
@@ -49,7 +57,7 @@ void CMainWindow::layoutForWidth(int extra) {
         row.bar->setThumb(row.thumb);
     }
     rebar_->setGeometry(0, 0, width, geometry::kRebarHeight);
-    statusBar_->setGeometry(0, geometry::kClientHeight - geometry::kStatusBarHeight, width,
+    statusBar_->setGeometry(0, kClientHeight - geometry::kStatusBarHeight, width,
                             geometry::kStatusBarHeight);
 }
 
@@ -86,8 +94,8 @@ void CMainWindow::changeEvent(QEvent* event) {
     if (event->type() != QEvent::PaletteChange || !constructed_) return;
     // The bitmaps carry the system colours: load them anew.
     loadImages();
-    backBuffer_->setPatternImage(backgroundTile_);
-    ruleBody_->setPatternImage(backgroundTile_);
+    // The whole client area is painted again, background included.
+    view_->setBackground(backgroundTile_);
     for (SlideBar* bar : {slideBar_, cursorBar_}) {
         QPalette trough = bar->palette();
         trough.setBrush(QPalette::Window, QBrush(barTile_));
@@ -101,9 +109,8 @@ void CMainWindow::changeEvent(QEvent* event) {
     slideHome_->setIcon(home);
     cursorHome_->setIcon(home);
     reverse_->setIcon(QIcon(QPixmap::fromImage(LoadMappedBitmap(kReverseButtonBitmap, palette()))));
-    // The whole client area is painted again, background included.
-    backBuffer_->eraseWithPattern();
     session_.redraw.RedrawHint = kRedrawAll;
+    ruleStale_ = true;
     client_->update();
 }
 

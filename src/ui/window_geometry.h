@@ -3,21 +3,19 @@
 // an extra client width W (the client width less 625).
 #include <QRect>
 
+#include "model/client_size.h"
+#include "render/window_layout.h"
+
 namespace tesmark::geometry {
 
-inline constexpr int kBaseClientWidth = 625;
-inline constexpr int kClientHeight = 325;
 inline constexpr int kRebarHeight = 36;
 inline constexpr int kStatusBarHeight = 22;
 inline constexpr int kStatusPart0Width = 480;
 
-constexpr int ClientWidth(int extra) {
-    return kBaseClientWidth + extra;
-}
-
 // The rule area: rows 39 to 208 across the whole width.
 inline QRect RuleRect(int extra) {
-    return QRect(QPoint(0, 39), QPoint(ClientWidth(extra) - 1, 208));
+    return QRect(QPoint(0, layout::kRuleTop),
+                 QPoint(ClientWidth(extra) - 1, layout::kRuleBottom - 1));
 }
 
 // The bars, their home buttons and the reverse button (left, top, width, height).
@@ -35,6 +33,8 @@ inline constexpr int kHomeButtonWidth = 60;
 inline const QRect kReverseButton(100, 220, 40, 65);
 
 // Where the "SLIDE" and "CURSOR" labels (and their white edges) stand.
-inline const QRect kBarLabelArea(12, 226, 88, 52);
+inline const QRect kBarLabelArea(layout::kBarLabelArea.left, layout::kBarLabelArea.top,
+                                 layout::kBarLabelArea.right - layout::kBarLabelArea.left,
+                                 layout::kBarLabelArea.bottom - layout::kBarLabelArea.top);
 
 }  // namespace tesmark::geometry

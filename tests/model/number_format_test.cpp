@@ -158,7 +158,9 @@ INSTANTIATE_TEST_SUITE_P(
                     SlotCase{"FrontCursorK", 8, 0, 2, false, NumberStyle::Sig6},
                     SlotCase{"FrontDi", 15, 0, 2, false, NumberStyle::Sig6},
                     SlotCase{"FrontL", 16, 0, 2, false, NumberStyle::Frac6Zero},
-                    SlotCase{"FrontLForParsing", 22, 0, 2, true, NumberStyle::OffsetFromOne},
+                    SlotCase{"FrontLForParsing", 16, 0, 2, true, NumberStyle::OffsetFromOne},
+                    SlotCase{"FrontLeftIndexLForParsing", 6, 0, 2, true, NumberStyle::Frac6Zero},
+                    SlotCase{"FrontRightIndexLForParsing", 22, 0, 2, true, NumberStyle::Frac6Zero},
                     SlotCase{"FrontD", 14, 0, 2, true, NumberStyle::Sig6},
                     SlotCase{"BackReciprocalUpper", 2, 1, 2, false, NumberStyle::Frac7Zero},
                     SlotCase{"BackReciprocalLower", 17, 1, 0, true, NumberStyle::Frac7Zero},
@@ -188,6 +190,10 @@ TEST(FormatSlotReading, TextsOfTheCopiedReading) {
     EXPECT_EQ(FormatSlotReading(table[16], 16, front, false), "0.500000");
     EXPECT_EQ(FormatSlotReading(table[16], 16, front, true), "00.500000");
     EXPECT_EQ(FormatSlotReading(table[14], 14, front, false), "3.16228");
+
+    // At a slide index L is the slide's offset, read back as the fraction shown.
+    EXPECT_EQ(FormatSlotReading(0.25, 6, front, true), "0.250000");
+    EXPECT_EQ(FormatSlotReading(-0.05, 22, front, true), "0.950000");
 }
 
 }  // namespace

@@ -404,5 +404,24 @@ TEST(SlotPlaces, SlotsAndPlacesCorrespond) {
     EXPECT_EQ(PlaceOfSlot(23).row, -1);
 }
 
+TEST(CurrentReading, EqualsTheRefreshedTableForEverySlot) {
+    for (int16_t face : {0, 1}) {
+        for (int32_t slidePos : {-90000, 2550001, 3150000, 3749999, 6390000}) {
+            RuleState state;
+            state.SlideRev = face;
+            state.SlidePos = slidePos;
+            state.CursorPos = 1234567;
+            ReadingTable table;
+            RefreshAllReadings(state, table);
+            for (int slot = 1; slot <= kSlotCount; ++slot) {
+                SCOPED_TRACE(::testing::Message() << face << " " << slidePos << " " << slot);
+                EXPECT_EQ(CurrentReading(slot, state), table[slot]);
+            }
+        }
+    }
+    EXPECT_EQ(CurrentReading(0, RuleState{}), NoReading);
+    EXPECT_EQ(CurrentReading(23, RuleState{}), NoReading);
+}
+
 }  // namespace
 }  // namespace tesmark

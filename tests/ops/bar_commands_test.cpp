@@ -27,14 +27,28 @@ TEST_F(BarCommandsTest, WheelStepsTheFocusedSlideBarOrElseTheCursorBar) {
     port.hasFocus = false;  // some other window holds the focus
     HandleWheel(session, port, -120);
     EXPECT_EQ(state.CursorPos, HomePos - 1);
-    HandleWheel(session, port, 0);
-    EXPECT_EQ(state.CursorPos, HomePos - 2);
+    HandleWheel(session, port, 0);  // no turn: no step
+    EXPECT_EQ(state.CursorPos, HomePos - 1);
 
     port.hasFocus = true;
     port.focusedBar = BarId::Cursor;
     port.ctrl = true;
     HandleWheel(session, port, 120);
-    EXPECT_EQ(state.CursorPos, HomePos - 3);
+    EXPECT_EQ(state.CursorPos, HomePos - 2);
+}
+
+TEST_F(BarCommandsTest, AHorizontalWheelStepsByItsOwnDirection) {
+    port.hasFocus = false;
+    HandleWheel(session, port, WheelDelta(120, 0));  // swipe or tilt, no vertical delta
+    EXPECT_EQ(state.CursorPos, HomePos + 1);
+    HandleWheel(session, port, WheelDelta(-120, 0));
+    EXPECT_EQ(state.CursorPos, HomePos);
+    HandleWheel(session, port, WheelDelta(-120, 120));  // the vertical delta wins
+    EXPECT_EQ(state.CursorPos, HomePos + 1);
+    const int invalidations = port.invalidations;
+    HandleWheel(session, port, WheelDelta(0, 0));
+    EXPECT_EQ(state.CursorPos, HomePos + 1);
+    EXPECT_EQ(port.invalidations, invalidations);
 }
 
 TEST_F(BarCommandsTest, FocusCommandsGiveTheKeyboardFocusToABar) {
@@ -68,7 +82,7 @@ TEST_P(Centring, MovesHomeOrCyclesAndRecordsUndo) {
     }
     const BarId bar = slide ? BarId::Slide : BarId::Cursor;
     EXPECT_EQ(slide ? state.SlidePos : state.CursorPos, c.after);
-    EXPECT_EQ(slide ? state.DrawnSlidePos : state.DrawnCursorPos, c.after);
+    EXPECT_EQ(slide ? session.redraw.DrawnSlidePos : session.redraw.DrawnCursorPos, c.after);
     EXPECT_EQ(port.thumbs.at(bar), slide ? DecadeUnits - c.after : c.after);
     EXPECT_EQ(port.focusedBar, bar);
     EXPECT_EQ(port.invalidations, 1);

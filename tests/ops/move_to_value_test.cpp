@@ -8,6 +8,7 @@
 #include <limits>
 #include <string>
 
+#include "model/number_format.h"
 #include "model/reading_table.h"
 #include "ops/parse_number.h"
 #include "support/fake_window_port.h"
@@ -23,7 +24,7 @@ TEST_F(MoveToValueTest, DOnTheCursorPutsTheHairlineAtTheLogarithm) {
     state.NumFoucs = 14;
     EXPECT_EQ(MoveToValue(session, port, 2.0, MoveTarget::Cursor, true), 1896489);
     EXPECT_EQ(state.CursorPos, 1896489);
-    EXPECT_EQ(state.DrawnCursorPos, 1896489);
+    EXPECT_EQ(session.redraw.DrawnCursorPos, 1896489);
     EXPECT_EQ(state.SlidePos, HomePos);
     EXPECT_EQ(port.thumbs.at(BarId::Cursor), 1896489);
     EXPECT_EQ(port.lastStatus(), "Moved CURSOR.");
@@ -297,6 +298,86 @@ TEST_F(MoveToValueTest, FocusOutsideTheSlotsIsRefused) {
     state.NumFoucs = 40;
     EXPECT_EQ(MoveToValue(session, port, 2.0, MoveTarget::Cursor, true), kMoveRefused);
     EXPECT_EQ(state.CursorPos, HomePos);
+}
+
+// L = x on the front face: the slide index (slots 6, 22) or the hairline
+// (slot 16) moves so that the L reading shown is x. The paint's focus fix-up
+// then moves an index focus to the index that stands on the stator.
+TEST_F(MoveToValueTest, LRoundTripsAtTheIndicesAndUnderTheCursor) {
+    for (int16_t slot : {6, 16, 22}) {
+        for (int i = 1; i < 200; ++i) {
+            const double x = i / 200.0 + 0.0012347;  // clear of a rounding half
+            SCOPED_TRACE(::testing::Message() << "slot " << slot << " x " << x);
+            state = RuleState::Defaults();
+            state.NumFoucs = slot;
+            const MoveTarget target = slot == 16 ? MoveTarget::Cursor : MoveTarget::Slide;
+            ASSERT_GE(MoveToValue(session, port, x, target, true), 0);
+            ApplyFocusFixUp(state);
+            ReadingTable table;
+            RefreshAllReadings(state, table);
+            ASSERT_NE(table[state.NumFoucs], NoReading);
+            EXPECT_EQ(FormatSlotReading(table[state.NumFoucs], state.NumFoucs, state, false),
+                      FormatNumber(x, NumberStyle::Frac6Zero));
+        }
+    }
+}
+
+TEST_F(MoveToValueTest, LAtTheLeftIndexMovesTheSlideRightByTheValue) {
+    state.NumFoucs = 6;
+    // x = 0.3 decade to the right of home: SlidePos 3,150,000 - 1,890,000.
+    EXPECT_EQ(MoveToValue(session, port, 0.3, MoveTarget::Slide, true), DecadeUnits - 1260000);
+    EXPECT_EQ(state.SlidePos, 1260000);
+    EXPECT_EQ(state.NumFoucs, 6);
+}
+
+// Back face, slide target, an LL or LL/ row at either index column: the focus
+// keeps its row, takes the column whose index shows the value, and reads it.
+TEST_F(MoveToValueTest, LogLogValuesSetAtAnIndexAreReadOnTheFocusSlot) {
+    for (int16_t slot : {1, 2, 5, 6, 17, 18, 21, 22}) {
+        for (int16_t pair : {0, 1, 2}) {
+            // Values across the whole LL range, both sides of 1, up to its limits.
+            for (double e = std::log(std::log(1.0008035)); e < std::log(std::log(255751.0));
+                 e += 0.0173) {
+                for (bool reciprocal : {false, true}) {
+                    const double value = std::exp(std::exp(e));
+                    const double v = reciprocal ? 1.0 / value : value;
+                    SCOPED_TRACE(::testing::Message()
+                                 << "slot " << slot << " pair " << pair << " v " << v);
+                    state = RuleState::Defaults();
+                    state.SlideRev = 1;
+                    state.ScaleLL = pair;
+                    state.NumFoucs = slot;
+                    HeadlessWindowPort::RecordComposition(session);
+                    ASSERT_GE(MoveToValue(session, port, v, MoveTarget::Slide, true), 0)
+                        << port.lastStatus();
+                    const SlotPlace end = PlaceOfSlot(state.NumFoucs);
+                    ASSERT_NE(end.column, ReadingColumn::Cursor);
+                    // The row is R0/R1 below 1 and R8/R9 above.
+                    EXPECT_EQ(end.row <= 1, reciprocal);
+                    ReadingTable table;
+                    RefreshAllReadings(state, table);
+                    const double read = table[state.NumFoucs];
+                    ASSERT_NE(read, NoReading);
+                    // A few position units of rounding: 2e-6 decade of ln v.
+                    EXPECT_NEAR(std::log(std::abs(std::log(read))), std::log(std::abs(std::log(v))),
+                                1e-5);
+                }
+            }
+        }
+    }
+}
+
+TEST_F(MoveToValueTest, LogLogIndexColumnSwitchKeepsTheRow) {
+    // LL1 at the right index (pair 1), 1.02: the left index shows it on LL1.
+    state.SlideRev = 1;
+    state.ScaleLL = 1;
+    state.NumFoucs = 22;
+    HeadlessWindowPort::RecordComposition(session);
+    ASSERT_GE(MoveToValue(session, port, 1.02, MoveTarget::Slide, true), 0);
+    EXPECT_EQ(state.NumFoucs, 6);
+    ReadingTable table;
+    RefreshAllReadings(state, table);
+    EXPECT_EQ(FormatSlotReading(table[6], 6, state, false), "1.020000");
 }
 
 }  // namespace

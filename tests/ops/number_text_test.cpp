@@ -29,10 +29,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ParseCase{"2.718282=e", 2.718282}, ParseCase{"2.5 apples", 2.5},
                       ParseCase{"  \t-3.25", -3.25}, ParseCase{"+4", 4.0}, ParseCase{".5", 0.5},
                       ParseCase{"7.", 7.0}, ParseCase{"1e3x", 1000.0}, ParseCase{"1e", 1.0},
-                      ParseCase{"1.5e-2", 0.015}, ParseCase{"0x10", 16.0}, ParseCase{"0xg", 0.0},
-                      ParseCase{"abc", 0.0}, ParseCase{"", 0.0}, ParseCase{"--2", 0.0},
-                      ParseCase{"+-2", 0.0}, ParseCase{"1e-999", 0.0}, ParseCase{"00.500000", 0.5},
-                      ParseCase{"-0.050000", -0.05}));
+                      ParseCase{"1.5e-2", 0.015}, ParseCase{"0x10", 0.0}, ParseCase{"0x1p4", 0.0},
+                      ParseCase{"0xg", 0.0}, ParseCase{"abc", 0.0}, ParseCase{"", 0.0},
+                      ParseCase{"--2", 0.0}, ParseCase{"+-2", 0.0}, ParseCase{"1e-999", 0.0},
+                      ParseCase{"00.500000", 0.5}, ParseCase{"-0.050000", -0.05}));
 
 TEST(LeadingNumberSpecial, InfinityAndNaNAreNumbersToo) {
     EXPECT_TRUE(std::isinf(ParseLeadingNumber("1e999")));

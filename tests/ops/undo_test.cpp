@@ -39,7 +39,7 @@ TEST_F(UndoTest, SecondUndoTakesTheFirstBack) {
 
     UndoCommand(session, port);
     EXPECT_EQ(state.CursorPos, 2000000);
-    EXPECT_EQ(state.DrawnCursorPos, HomePos);  // drawn positions are the paint's
+    EXPECT_EQ(session.redraw.DrawnCursorPos, HomePos);  // drawn positions are the paint's
 }
 
 TEST_F(UndoTest, SlideUndoSetsTheMirroredThumbWithoutClamping) {

@@ -12,7 +12,6 @@
 
 #include "model/composed_record.h"
 #include "platform/qt_surface.h"
-#include "render/compose_hooks.h"
 #include "render/rule_body.h"
 #include "render/window_painter.h"
 #include "tables/graduation.h"
@@ -46,8 +45,7 @@ QImage CheckerTile() {
 std::unique_ptr<QtSurface> ComposedBody(const RuleState& state) {
     auto body = std::make_unique<QtSurface>(2501, 170);
     ComposedRecord record;
-    NoComposeHooks hooks;
-    ComposeRuleBody(*body, state, Tables(), record, hooks);
+    ComposeRuleBody(*body, state, Tables(), record);
     return body;
 }
 
@@ -57,20 +55,22 @@ struct Window {
     RuleState state;
     RedrawState redraw;
     ReadingTable table;
-    PainterMemory painter;
-    PanelMemory panel;
+    PaintMemory memory;
     const QtSurface& body;
     QtSurface buffer{625 + kA, 325, kUnpainted};
 
     Window(const RuleState& initial, const QtSurface& composed) : state(initial), body(composed) {
         state.CxSize = kA;
-        state.DrawnSlidePos = state.SlidePos;
-        state.DrawnCursorPos = state.CursorPos;
+        redraw = RedrawState::ForPositions(state.SlidePos, state.CursorPos);
         buffer.setPatternImage(CheckerTile());
     }
 
-    void paint() {
-        PaintWindow(buffer, body, state, redraw, table, painter, panel, kA, kButtonText);
+    // Paints and returns what the paint said it may change.
+    std::vector<PixelRect> paint() {
+        const int16_t lastSource = memory.painter.CursorSlideSource;
+        const PaintPlan plan = PreparePaint(state, redraw, table, memory, kA);
+        PaintWindow(buffer, body, state, table, plan, memory, redraw, kButtonText);
+        return PaintDamage(plan, lastSource);
     }
 };
 
@@ -124,9 +124,9 @@ void Apply(Window& window, const Event& event) {
     int16_t& hint = window.redraw.RedrawHint;
     if (event.slide || event.cursor) {
         hint = 0;
-        if (event.slide && MovePixel(state.DrawnSlidePos) != MovePixel(*event.slide))
+        if (event.slide && MovePixel(window.redraw.DrawnSlidePos) != MovePixel(*event.slide))
             hint |= kRedrawSlide;
-        if (event.cursor && MovePixel(state.DrawnCursorPos) != MovePixel(*event.cursor))
+        if (event.cursor && MovePixel(window.redraw.DrawnCursorPos) != MovePixel(*event.cursor))
             hint |= kRedrawCursor;
         if (window.redraw.PaintedFlag == 0) hint = kRedrawAll;
         if (event.slide) state.SlidePos = *event.slide;
@@ -168,6 +168,20 @@ std::vector<Event> Join(std::initializer_list<std::vector<Event>> parts) {
     return events;
 }
 
+// The first pixel that changed between two pictures outside the damage.
+std::string ChangeOutside(const QImage& before, const QImage& after,
+                          const std::vector<PixelRect>& damage) {
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x) {
+            if (before.pixel(x, y) == after.pixel(x, y)) continue;
+            bool inside = false;
+            for (const PixelRect& r : damage)
+                inside = inside || (x >= r.left && x < r.right && y >= r.top && y < r.bottom);
+            if (!inside) return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+        }
+    return {};
+}
+
 std::string FirstDifference(const QImage& got, const QImage& want) {
     for (int y = 0; y < want.height(); ++y)
         for (int x = 0; x < want.width(); ++x)
@@ -194,10 +208,14 @@ TEST_P(PartialRepaint, LeavesThePixelsOfAFullPaintOfTheSameState) {
         Apply(window, event);
         if (!event.paint) continue;
         ASSERT_NE(window.redraw.RedrawHint, kRedrawAll) << "every step must paint partially";
-        window.paint();
+        const QImage before = window.buffer.toImage();
+        const std::vector<PixelRect> damage = window.paint();
         const QImage got = window.buffer.toImage();
         const QImage want = FullPaint(window.state, *body);
         ASSERT_TRUE(got == want) << "after step " << step << ": " << FirstDifference(got, want);
+        // Only the damage reaches the screen, so nothing may change outside it.
+        ASSERT_EQ(ChangeOutside(before, got, damage), "")
+            << "after step " << step << ", a pixel changed outside the paint's damage";
     }
     EXPECT_NE(window.buffer.toImage(), initial) << "the scenario should change the picture";
 }

@@ -14,7 +14,6 @@
 
 #include "model/composed_record.h"
 #include "model/rule_state.h"
-#include "render/compose_hooks.h"
 #include "render/gauge_glyphs.h"
 #include "render/rule_body.h"
 #include "render/scale_strip.h"
@@ -371,17 +370,16 @@ QImage Rows(const QImage& image, int top, int bottom) {
 
 TEST_P(QtSurfaceRecompose, LeavesThePixelsOfAFreshComposition) {
     const RecomposeCase& c = GetParam();
-    NoComposeHooks hooks;
 
     QtSurface body(kRuleBodyWidth, kRuleBodyHeight);
     ComposedRecord last;
-    ComposeRuleBody(body, c.before, BuiltTables(), last, hooks);
+    ComposeRuleBody(body, c.before, BuiltTables(), last);
     const QImage before = body.toImage();
-    ComposeRuleBody(body, c.after, BuiltTables(), last, hooks);
+    ComposeRuleBody(body, c.after, BuiltTables(), last);
 
     QtSurface fresh(kRuleBodyWidth, kRuleBodyHeight);
     ComposedRecord freshLast;
-    ComposeRuleBody(fresh, c.after, BuiltTables(), freshLast, hooks);
+    ComposeRuleBody(fresh, c.after, BuiltTables(), freshLast);
 
     EXPECT_TRUE(body.image() == fresh.image());
     // Rows 0..50 belong to the upper stator alone, 52..117 to the slide,

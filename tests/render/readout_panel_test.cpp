@@ -39,13 +39,19 @@ struct Panel {
     void paint(int16_t hint, TextBackdrop backdrop = TextBackdrop::Transparent) {
         dc.clear();
         redraw.RedrawHint = hint;
-        PaintReadouts(dc, state, redraw, table, memory, kA, backdrop);
+        paintAt(kA, backdrop);
+    }
+    // The panel's share of a rule paint: plan, refresh, draw.
+    void paintAt(int a, TextBackdrop backdrop) {
+        const PanelPlan plan = PlanReadouts(state, redraw, memory, a);
+        RefreshPlannedReadings(plan, state, table);
+        PaintReadouts(dc, state, table, plan, memory, backdrop);
     }
     // A full paint as after start-up; the drawn positions are then current.
     void settle() {
         paint(kRedrawAll);
-        state.DrawnSlidePos = state.SlidePos;
-        state.DrawnCursorPos = state.CursorPos;
+        redraw.DrawnSlidePos = state.SlidePos;
+        redraw.DrawnCursorPos = state.CursorPos;
     }
     // The texts drawn at a column's centre x.
     std::vector<SurfaceCall> textsAtX(int x) const {
@@ -229,22 +235,24 @@ TEST(PanelBoxes, TextsAreOpaqueGreyOnlyWhenTheRulePaintLeftAnOpaqueBackground) {
 
 TEST(ChangeFlagsTest, CombinesTheChangesSinceTheLastPanelPaint) {
     RuleState state;
+    RedrawState redraw;
     PanelMemory memory;
-    EXPECT_EQ(ChangeFlags(state, memory), 15) << "the first paint sees SinNum and focus changed";
+    EXPECT_EQ(ChangeFlags(state, redraw, memory), 15)
+        << "the first paint sees SinNum and focus changed";
 
     memory.lastSinNum = state.SinNum;
     memory.lastNumFoucs = state.NumFoucs;
-    EXPECT_EQ(ChangeFlags(state, memory), 0);
+    EXPECT_EQ(ChangeFlags(state, redraw, memory), 0);
     state.SlidePos += 1;
-    EXPECT_EQ(ChangeFlags(state, memory), 1);
+    EXPECT_EQ(ChangeFlags(state, redraw, memory), 1);
     state.CursorPos -= 1;
-    EXPECT_EQ(ChangeFlags(state, memory), 3);
-    state.SlidePos = state.DrawnSlidePos;
-    state.CursorPos = state.DrawnCursorPos;
+    EXPECT_EQ(ChangeFlags(state, redraw, memory), 3);
+    state.SlidePos = redraw.DrawnSlidePos;
+    state.CursorPos = redraw.DrawnCursorPos;
     state.NumFoucs = 4;
-    EXPECT_EQ(ChangeFlags(state, memory), 7);
+    EXPECT_EQ(ChangeFlags(state, redraw, memory), 7);
     state.SinNum = 1;
-    EXPECT_EQ(ChangeFlags(state, memory), 15);
+    EXPECT_EQ(ChangeFlags(state, redraw, memory), 15);
 }
 
 constexpr double kStale = 12345.0;
@@ -328,8 +336,7 @@ TEST(PartialPaint, AWidthChangeRedrawsAndClearsTheRightBox) {
     panel.settle();
     panel.redraw.RedrawHint = kRedrawNothing;
     panel.dc.clear();
-    PaintReadouts(panel.dc, panel.state, panel.redraw, panel.table, panel.memory, kA + 10,
-                  TextBackdrop::Opaque);
+    panel.paintAt(kA + 10, TextBackdrop::Opaque);
     EXPECT_TRUE(panel.dc.findRectangle(546 + kA + 10, 158, 605 + kA + 10, 209));
     EXPECT_EQ(panel.dc.rectangles().size(), 3u);
     EXPECT_EQ(panel.textsAtX(kRightX + 10).size(), 5u);

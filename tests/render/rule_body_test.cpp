@@ -8,21 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "render/compose_hooks.h"
 #include "support/built_graduation_tables.h"
 #include "support/recording_surface.h"
 
 namespace tesmark {
 namespace {
-
-class RecordingHooks : public ComposeHooks {
-  public:
-    void showToolbarBand(int band, bool show) override { bands.emplace_back(band, show); }
-    void refreshScaleTooltips() override { ++tooltipRefreshes; }
-
-    std::vector<std::pair<int, bool>> bands;
-    int tooltipRefreshes = 0;
-};
 
 RuleState Front() {
     return RuleState::Defaults();
@@ -56,9 +46,10 @@ std::ostream& operator<<(std::ostream& out, const Redrawn& r) {
 
 class RuleBodyTest : public ::testing::Test {
   protected:
-    void Compose(const RuleState& state) {
+    Composition Compose(const RuleState& state) {
         surface.clear();
-        ComposeRuleBody(surface, state, testing::BuiltGraduationTables(), last, hooks);
+        composition = ComposeRuleBody(surface, state, testing::BuiltGraduationTables(), last);
+        return composition;
     }
     // A name drawn right-aligned at the name column with its top at `top`.
     std::optional<SurfaceCall> Name(const char* name, int top) const {
@@ -66,18 +57,19 @@ class RuleBodyTest : public ::testing::Test {
     }
 
     RecordingSurface surface;
-    RecordingHooks hooks;
+    Composition composition;
     ComposedRecord last;
 };
 
 // ---------------------------------------------------------------------------
 // The first composition draws the whole face.
 
-TEST_F(RuleBodyTest, FirstCompositionDrawsEveryPartAndLeavesTheBandsAlone) {
+TEST_F(RuleBodyTest, FirstCompositionDrawsEveryPartAndTurnsNoFace) {
     Compose(Front());
     EXPECT_EQ(OutlinedParts(surface), (Redrawn{true, true, true}));
-    EXPECT_TRUE(hooks.bands.empty());
-    EXPECT_EQ(hooks.tooltipRefreshes, 1);
+    EXPECT_TRUE(composition.redrawn.upper && composition.redrawn.slide &&
+                composition.redrawn.lower);
+    EXPECT_FALSE(composition.faceTurned);
     EXPECT_EQ(last.SlideRev, 0);
     EXPECT_EQ(last.ScaleLL, 2);
     EXPECT_EQ(last.ScaleST, 0);
@@ -280,10 +272,12 @@ class RuleBodyChange : public RuleBodyTest, public ::testing::WithParamInterface
 TEST_P(RuleBodyChange, RedrawsExactlyThePartsThatDependOnIt) {
     const ChangeCase& c = GetParam();
     Compose(c.before);
-    const int refreshesBefore = hooks.tooltipRefreshes;
     Compose(c.after);
     EXPECT_EQ(OutlinedParts(surface), c.parts);
-    EXPECT_EQ(hooks.tooltipRefreshes, refreshesBefore + 1);
+    EXPECT_EQ(
+        (Redrawn{composition.redrawn.upper, composition.redrawn.slide, composition.redrawn.lower}),
+        c.parts)
+        << "the composition reports the parts it drew";
     if (!(c.parts.upper || c.parts.slide || c.parts.lower)) {
         EXPECT_FALSE(surface.drewAnything());
     }
@@ -323,11 +317,13 @@ INSTANTIATE_TEST_SUITE_P(
         ChangeCase{"back_to_front", Back(), Front(), {true, true, true}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(RuleBodyTest, SecondCompositionMakesNoSurfaceCallButRenewsTooltips) {
+TEST_F(RuleBodyTest, SecondCompositionMakesNoSurfaceCallAndReportsNoChange) {
     Compose(Back());
     Compose(Back());
     EXPECT_TRUE(surface.calls().empty());
-    EXPECT_EQ(hooks.tooltipRefreshes, 2);
+    EXPECT_FALSE(composition.redrawn.any());
+    EXPECT_FALSE(composition.faceTurned);
+    EXPECT_FALSE(composition.optionsChanged);
 }
 
 TEST_F(RuleBodyTest, FrontSlideRedrawDrawsItsScalesAndNamesOnly) {
@@ -354,25 +350,21 @@ TEST_F(RuleBodyTest, StChangedOnTheBackIsDrawnWhenTheFrontReturns) {
 }
 
 // ---------------------------------------------------------------------------
-// Toolbar bands follow the face, and only a face change moves them.
+// The composition says when the face turned (the window then switches the
+// option toolbars) and when an option changed.
 
-TEST_F(RuleBodyTest, BandsSwitchOnlyWhenTheFaceChanges) {
-    using Bands = std::vector<std::pair<int, bool>>;
-    Compose(Front());
-    EXPECT_EQ(hooks.bands, Bands{});
-    Compose(Back());
-    EXPECT_EQ(hooks.bands, (Bands{{kFrontOptionBand, false}, {kBackOptionBand, true}}));
-    hooks.bands.clear();
-    Compose(With(Back(), &RuleState::ScaleLL, 0));
-    Compose(With(Back(), &RuleState::ScaleLL, 0));
-    EXPECT_EQ(hooks.bands, Bands{});
-    Compose(Front());
-    EXPECT_EQ(hooks.bands, (Bands{{kBackOptionBand, false}, {kFrontOptionBand, true}}));
+TEST_F(RuleBodyTest, ReportsATurnOnlyWhenTheFaceChanges) {
+    EXPECT_FALSE(Compose(Front()).faceTurned);
+    EXPECT_TRUE(Compose(Back()).faceTurned);
+    const Composition llChanged = Compose(With(Back(), &RuleState::ScaleLL, 0));
+    EXPECT_FALSE(llChanged.faceTurned);
+    EXPECT_TRUE(llChanged.optionsChanged);
+    EXPECT_FALSE(Compose(With(Back(), &RuleState::ScaleLL, 0)).faceTurned);
+    EXPECT_TRUE(Compose(Front()).faceTurned);
 }
 
-TEST_F(RuleBodyTest, FirstCompositionOnTheBackLeavesTheBandsAlone) {
-    Compose(Back());
-    EXPECT_TRUE(hooks.bands.empty());
+TEST_F(RuleBodyTest, FirstCompositionOnTheBackTurnsNoFace) {
+    EXPECT_FALSE(Compose(Back()).faceTurned);
 }
 
 }  // namespace

@@ -24,8 +24,8 @@ struct Window {
     RuleState state;
     RedrawState redraw;
     ReadingTable table;
-    PainterMemory painter;
-    PanelMemory panel;
+    PaintMemory memory;
+    PainterMemory& painter = memory.painter;
     RecordingSurface body{2501, 170};
     RecordingSurface dc{625 + kA, 325};
     int a = kA;
@@ -35,7 +35,8 @@ struct Window {
     void paint(int16_t hint) {
         dc.clear();
         redraw.RedrawHint = hint;
-        PaintRule(dc, body, state, redraw, table, painter, panel, a);
+        const PaintPlan plan = PreparePaint(state, redraw, table, memory, a);
+        PaintRule(dc, body, state, table, plan, memory, redraw);
     }
 
     // The copy to the window position (x, y), if any.
@@ -402,8 +403,8 @@ TEST(PaintRuleTest, RecordsWhatItDrewAndLeavesTheHintAtEverything) {
     EXPECT_EQ(window.redraw.RedrawHint, kRedrawAll);
     EXPECT_EQ(window.redraw.PaintedFlag, 1);
     EXPECT_EQ(window.redraw.EverPainted, 0) << "only the window's paint sets it";
-    EXPECT_EQ(window.state.DrawnSlidePos, 2500000);
-    EXPECT_EQ(window.state.DrawnCursorPos, 1000000);
+    EXPECT_EQ(window.redraw.DrawnSlidePos, 2500000);
+    EXPECT_EQ(window.redraw.DrawnCursorPos, 1000000);
     EXPECT_EQ(window.state.NumFoucs, 4) << "the focus moved to the left index's D";
     EXPECT_EQ(window.painter.CursorSlideSource, ComputeRulePixels(window.state).S);
     EXPECT_EQ(window.painter.lastLeftFollow, ComputeRulePixels(window.state).LeftFollow);
@@ -412,8 +413,10 @@ TEST(PaintRuleTest, RecordsWhatItDrewAndLeavesTheHintAtEverything) {
 TEST(PaintWindowTest, DrawsTheLabelsOverTheirWhiteEdgeAndTheEndPieces) {
     Window window;
     const Rgb buttonText{1, 2, 3};
-    PaintWindow(window.dc, window.body, window.state, window.redraw, window.table, window.painter,
-                window.panel, kA, buttonText);
+    const PaintPlan plan =
+        PreparePaint(window.state, window.redraw, window.table, window.memory, kA);
+    PaintWindow(window.dc, window.body, window.state, window.table, plan, window.memory,
+                window.redraw, buttonText);
     EXPECT_EQ(window.redraw.EverPainted, 1);
 
     std::vector<SurfaceCall> labels;
@@ -442,6 +445,45 @@ TEST(PaintWindowTest, DrawsTheLabelsOverTheirWhiteEdgeAndTheEndPieces) {
     EXPECT_EQ(copies[copies.size() - 2].x1, 1);
     EXPECT_EQ(copies.back().x1, 604 + kA);
     EXPECT_EQ(window.dc.calls().back().kind, CallKind::CopyFrom);
+}
+
+}  // namespace
+}  // namespace tesmark
+
+namespace tesmark {
+namespace {
+
+// What a paint says it changes: a cursor step only the cursor's column (the
+// glass's view and its box), a slide step the index views and boxes too, a
+// full paint the whole rule area, and a paint with nothing to do nothing.
+TEST(PaintDamageTest, NamesTheBlocksAndBoxesEachKindOfPaintRewrites) {
+    Window window;
+    window.paint(kRedrawAll);
+    const auto damageOf = [&window](int16_t hint) {
+        window.redraw.RedrawHint = hint;
+        const int16_t lastSource = window.painter.CursorSlideSource;
+        const PaintPlan plan =
+            PreparePaint(window.state, window.redraw, window.table, window.memory, kA);
+        return PaintDamage(plan, lastSource);
+    };
+    EXPECT_EQ(damageOf(kRedrawAll), (std::vector<PixelRect>{{0, 36, 625 + kA, 213}}));
+    EXPECT_TRUE(damageOf(kRedrawNothing).empty());
+
+    window.state.CursorPos += 3000;
+    const std::vector<PixelRect> cursorStep = damageOf(kRedrawCursor);
+    EXPECT_EQ(cursorStep, (std::vector<PixelRect>{{279 + kB, 40, 415 + kB, 90},
+                                                  {279 + kB, 158, 415 + kB, 208},
+                                                  {279 + kB, 91, 415 + kB, 157},
+                                                  {220 + kB, 40, 276 + kB, 90},
+                                                  {220 + kB, 158, 276 + kB, 208},
+                                                  {220 + kB, 91, 276 + kB, 157}}));
+    window.state.CursorPos -= 3000;
+
+    window.state.SlidePos += 3000;
+    const std::vector<PixelRect> slideStep = damageOf(kRedrawSlide);
+    EXPECT_EQ(slideStep.front(), (PixelRect{88, 40, 217 + kB, 208})) << "the left index view";
+    EXPECT_EQ(slideStep[1], (PixelRect{418 + kB, 40, 546 + kA, 208})) << "the right index view";
+    EXPECT_EQ(slideStep.back(), (PixelRect{546 + kA, 40, 604 + kA, 208})) << "the right box";
 }
 
 }  // namespace
