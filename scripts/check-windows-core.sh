@@ -8,12 +8,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${TESMARK_WINDOWS_BUILD_DIR:-build-windows}
 
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 echo "-- cross-compiling the core for Windows in $build"
 # -O2 as the native release build, without debug information: statically
 # linked test programs with it take far longer to link.
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
     -DTESMARK_CORE_ONLY=ON -DTESMARK_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG" "$@" >/dev/null
+    "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG" "${launcher[@]}" "$@" >/dev/null
 cmake --build "$build" -j2
 
 mapfile -t programs < <(find "$build/tests" -maxdepth 1 -name 'tests_*.exe' | sort)
