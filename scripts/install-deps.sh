@@ -14,6 +14,8 @@ packages=(
     libx11-dev libxdamage-dev libxtst-dev libxfixes-dev
     clang-format
     clang libclang-rt-14-dev
+    desktop-file-utils appstream dpkg-dev file
+    g++-mingw-w64-x86-64-posix googletest wine64
 )
 
 missing=()

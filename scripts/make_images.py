@@ -608,50 +608,141 @@ def bar_trough():
 # The application icon
 
 
-def app_icon(size):
-    """A slide rule with its slide drawn out and the red hairline of the cursor."""
-    ivory = (250, 244, 222, 255)
-    slide = (238, 226, 186, 255)
-    outline = (16, 16, 16, 255)
-    glass = (150, 190, 230, 150)
-    frame = (60, 80, 120, 255)
+ICON_NAME = "io.github.corvane.Tesmark"
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+ICON_DIR = os.path.join(os.path.dirname(HERE), "resources", "icons", "hicolor")
 
-    image = Image(size, size)
+ICON_IVORY = (250, 244, 222, 255)
+ICON_SLIDE = (238, 226, 186, 255)
+ICON_OUTLINE = (16, 16, 16, 255)
+ICON_GLASS = (150, 190, 230, 150)
+ICON_FRAME = (60, 80, 120, 255)
+
+
+def icon_geometry(size):
+    """Where the parts of the icon lie at a size, in whole pixels.
+
+    Up to 48 pixels the icon is pixel art: one-pixel lines, ticks every two or
+    three pixels. Larger icons keep the proportions and thicken the lines so
+    they do not fade to hairlines."""
     height = round(size * 0.62)
     top = (size - height) // 2
     bottom = top + height - 1
     band = height // 3
     shift = max(1, size // 10)
-    left, right = 0, size - 1
-    # Stator, then the slide sticking out to the right.
-    image.fill(left, top, right - shift, bottom, ivory)
-    image.frame(left, top, right - shift, bottom, outline)
-    slide_top, slide_bottom = top + band, bottom - band
-    image.fill(left + shift, slide_top, right, slide_bottom, slide)
-    image.frame(left + shift, slide_top, right, slide_bottom, outline)
-    # Ticks along both edges of the slide.
-    step = 2 if size < 32 else 3
-    for i, x in enumerate(range(left + shift + 2, right - shift - 1, step)):
-        length = 1 if size < 32 or i % 2 else 2 + size // 32
-        image.fill(x, slide_top - length, x, slide_top - 1, outline)
-        image.fill(x, slide_bottom + 1, x, slide_bottom + length, outline)
-    # The cursor glass with its hairline.
-    width = max(5, size // 4)
+    cursor_width = max(5, size // 4)
     cx0 = round(size * 0.55)
-    cx1 = cx0 + width - 1
-    for y in range(top - 1 - size // 16, bottom + 2 + size // 16):
+    overhang = size // 16
+    return {
+        "top": top,
+        "bottom": bottom,
+        "left": 0,
+        "right": size - 1,
+        "shift": shift,
+        "slide_top": top + band,
+        "slide_bottom": bottom - band,
+        "step": 2 if size < 32 else 3 if size <= 48 else size // 16,
+        "line": max(1, size // 64),
+        "cx0": cx0,
+        "cx1": cx0 + cursor_width - 1,
+        "cursor_top": top - 1 - overhang,
+        "cursor_bottom": bottom + 1 + overhang,
+    }
+
+
+def icon_ticks(size, g):
+    """(x, length) of each tick along the slide's edges."""
+    ticks = []
+    for i, x in enumerate(range(g["left"] + g["shift"] + 2, g["right"] - g["shift"] - 1, g["step"])):
+        if size > 48:
+            ticks.append((x, size // 20 if i % 2 else size // 10))
+        else:
+            ticks.append((x, 1 if size < 32 or i % 2 else 2 + size // 32))
+    return ticks
+
+
+def thick_frame(image, x0, y0, x1, y1, colour, line):
+    for k in range(line):
+        image.frame(x0 + k, y0 + k, x1 - k, y1 - k, colour)
+
+
+def app_icon(size):
+    """A slide rule with its slide drawn out and the red hairline of the cursor."""
+    g = icon_geometry(size)
+    line = g["line"]
+    image = Image(size, size)
+    top, bottom, left, right, shift = g["top"], g["bottom"], g["left"], g["right"], g["shift"]
+    # Stator, then the slide sticking out to the right.
+    image.fill(left, top, right - shift, bottom, ICON_IVORY)
+    thick_frame(image, left, top, right - shift, bottom, ICON_OUTLINE, line)
+    slide_top, slide_bottom = g["slide_top"], g["slide_bottom"]
+    image.fill(left + shift, slide_top, right, slide_bottom, ICON_SLIDE)
+    thick_frame(image, left + shift, slide_top, right, slide_bottom, ICON_OUTLINE, line)
+    # Ticks along both edges of the slide.
+    for x, length in icon_ticks(size, g):
+        image.fill(x, slide_top - length, x + line - 1, slide_top - 1, ICON_OUTLINE)
+        image.fill(x, slide_bottom + 1, x + line - 1, slide_bottom + length, ICON_OUTLINE)
+    # The cursor glass with its hairline.
+    cx0, cx1 = g["cx0"], g["cx1"]
+    for y in range(g["cursor_top"], g["cursor_bottom"] + 1):
         for x in range(cx0, cx1 + 1):
             below = image.rows[y][x]
-            a = glass[3] / 255
+            a = ICON_GLASS[3] / 255
             if below[3] == 0:
-                image.rows[y][x] = glass
+                image.rows[y][x] = ICON_GLASS
             else:
-                image.rows[y][x] = tuple(round(below[i] * (1 - a) + glass[i] * a)
+                image.rows[y][x] = tuple(round(below[i] * (1 - a) + ICON_GLASS[i] * a)
                                          for i in range(3)) + (255,)
-    image.frame(cx0, top - 1 - size // 16, cx1, bottom + 1 + size // 16, frame)
-    hairline = (cx0 + cx1) // 2
-    image.fill(hairline, top - 1 - size // 16, hairline, bottom + 1 + size // 16, RED)
+    thick_frame(image, cx0, g["cursor_top"], cx1, g["cursor_bottom"], ICON_FRAME, line)
+    hairline = (cx0 + cx1) // 2 - (line - 1) // 2
+    image.fill(hairline, g["cursor_top"], hairline + line - 1, g["cursor_bottom"], RED)
     return image
+
+
+def app_icon_svg():
+    """The icon as a scalable drawing, on the grid of the 64-pixel icon."""
+    size = 64
+    g = icon_geometry(size)
+    line = g["line"]
+    half = line / 2
+
+    def colour(c):
+        return "#%02x%02x%02x" % c[:3]
+
+    def box(x0, y0, x1, y1, fill, stroke, opacity=None):
+        # The pixel art frames lie inside the filled area; so do these strokes.
+        extra = ' fill-opacity="%.3f"' % opacity if opacity is not None else ""
+        return ('  <rect x="%g" y="%g" width="%g" height="%g" fill="%s"%s stroke="%s" '
+                'stroke-width="%d"/>\n' % (x0 + half, y0 + half, x1 - x0 + 1 - line,
+                                          y1 - y0 + 1 - line, colour(fill), extra, colour(stroke),
+                                          line))
+
+    top, bottom, left, right, shift = g["top"], g["bottom"], g["left"], g["right"], g["shift"]
+    parts = [box(left, top, right - shift, bottom, ICON_IVORY, ICON_OUTLINE),
+             box(left + shift, g["slide_top"], right, g["slide_bottom"], ICON_SLIDE, ICON_OUTLINE)]
+    ticks = []
+    for x, length in icon_ticks(size, g):
+        ticks.append("M%g %dv%d" % (x + half, g["slide_top"] - length, length))
+        ticks.append("M%g %dv%d" % (x + half, g["slide_bottom"] + 1, length))
+    parts.append('  <path d="%s" stroke="%s" stroke-width="%d" fill="none"/>\n' %
+                 (" ".join(ticks), colour(ICON_OUTLINE), line))
+    parts.append(box(g["cx0"], g["cursor_top"], g["cx1"], g["cursor_bottom"], ICON_GLASS, ICON_FRAME,
+                     ICON_GLASS[3] / 255))
+    hairline = (g["cx0"] + g["cx1"]) // 2 - (line - 1) // 2
+    parts.append('  <rect x="%d" y="%d" width="%d" height="%d" fill="%s"/>\n' %
+                 (hairline, g["cursor_top"], line, g["cursor_bottom"] - g["cursor_top"] + 1,
+                  colour(RED)))
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">\n'
+            % (size, size, size, size) + "".join(parts) + "</svg>\n")
+
+
+def all_icons():
+    """The icon theme's files, by path below resources/icons/hicolor."""
+    icons = {}
+    for size in ICON_SIZES:
+        icons["%dx%d/apps/%s.png" % (size, size, ICON_NAME)] = app_icon(size)
+    icons["scalable/apps/%s.svg" % ICON_NAME] = app_icon_svg()
+    return icons
 
 
 # --------------------------------------------------------------------------
@@ -671,27 +762,43 @@ def all_images():
     return images
 
 
+def file_differs(path, image):
+    """Whether the committed file draws something else than the image (pixels
+    of a PNG, the text of an SVG)."""
+    try:
+        with open(path, "rb") as committed:
+            found = committed.read()
+    except OSError:
+        return True
+    if isinstance(image, str):
+        return found != image.encode()
+    return png_pixels(found) != png_pixels(png_bytes(image))
+
+
+def write_file(path, image):
+    data = image.encode() if isinstance(image, str) else png_bytes(image)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as out:
+        out.write(data)
+    if isinstance(image, str):
+        print("%-60s %s  %5d bytes" % (os.path.relpath(path, os.path.dirname(HERE)), "   scalable", len(data)))
+    else:
+        print("%-60s %3d x %3d  %5d bytes" %
+              (os.path.relpath(path, os.path.dirname(HERE)), image.width, image.height, len(data)))
+
+
 def main(argv):
     check = "--check" in argv[1:]
-    os.makedirs(OUT_DIR, exist_ok=True)
+    files = {os.path.join(OUT_DIR, name): image for name, image in all_images().items()}
+    files.update({os.path.join(ICON_DIR, name): image for name, image in all_icons().items()})
     differences = 0
-    for name, image in sorted(all_images().items()):
-        path = os.path.join(OUT_DIR, name)
-        data = png_bytes(image)
+    for path, image in sorted(files.items()):
         if check:
-            wanted = png_pixels(data)
-            try:
-                with open(path, "rb") as committed:
-                    found = png_pixels(committed.read())
-            except OSError:
-                found = None
-            if found != wanted:
-                print("differs: %s" % name)
+            if file_differs(path, image):
+                print("differs: %s" % os.path.relpath(path, os.path.dirname(HERE)))
                 differences += 1
         else:
-            with open(path, "wb") as out:
-                out.write(data)
-            print("%-28s %3d x %2d  %5d bytes" % (name, image.width, image.height, len(data)))
+            write_file(path, image)
     return 1 if differences else 0
 
 
