@@ -2,6 +2,7 @@
 // drawing resources, the graduation tables and the first rule body.
 #include "ui/main_window.h"
 
+#include <QClipboard>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QLabel>
@@ -67,6 +68,10 @@ CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
     cursorBar_->setFocus(Qt::OtherFocusReason);
     session_.undo.kind = -1;
     qApp->installEventFilter(this);
+    // The paste commands are available only while the clipboard holds text;
+    // their buttons follow it.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            [this] { refreshToolbarStates(); });
 }
 
 CMainWindow::~CMainWindow() {

@@ -172,7 +172,8 @@ void CMainWindow::moveToEditBoxValue(MoveTarget target) {
         // Committing selects the entry that begins with the field's number
         // (or the number just added); the move takes that entry's text.
         editBox_->commit();
-        if (editBox_->currentIndex() >= 0) selected = ToUtf8(editBox_->itemText(editBox_->currentIndex()));
+        if (editBox_->currentIndex() >= 0)
+            selected = ToUtf8(editBox_->itemText(editBox_->currentIndex()));
     }
     MoveToEditBoxEntry(session_, *this, target,
                        selected ? std::optional<std::string_view>(*selected) : std::nullopt);
