@@ -32,11 +32,13 @@ Composition RuleView::compose(const RuleState& state, ComposedRecord& last) {
 
 bool RuleView::fitWidth(int clientWidth) {
     if (backBuffer_->width() == clientWidth) return false;
+    // A fresh buffer, erased as the platform erases a new window: the full
+    // paint that follows covers the rule, and keeping the old picture would
+    // keep pixels no paint of the new width draws (the corners of the glass
+    // band at the right edge).
     auto resized = std::make_unique<QtSurface>(clientWidth, kClientHeight);
     resized->setPatternImage(backgroundTile_);
     resized->eraseWithPattern();
-    resized->copyFrom(*backBuffer_, 0, 0, std::min(backBuffer_->width(), clientWidth),
-                      kClientHeight, 0, 0);
     backBuffer_ = std::move(resized);
     bodyChanged_ = true;
     return true;

@@ -46,8 +46,8 @@ class RuleView {
     // Brings the rule body up to date with the face and options of `state`.
     Composition compose(const RuleState& state, ComposedRecord& last);
 
-    // Gives the back buffer a new width, keeping what it showed on the left;
-    // true when it did (the rule must then be repainted whole).
+    // Gives the back buffer a new width, erased with the background; true
+    // when it did (the rule must then be repainted whole).
     bool fitWidth(int clientWidth);
 
     // A new window background (the palette changed): the buffer is erased

@@ -86,6 +86,10 @@ void CMainWindow::loadImages() {
 void CMainWindow::createControls() {
     client_ = new ClientArea(this, this);
     client_->setFixedHeight(kClientHeight);
+    // The layout keeps the client area within the width limits even in a
+    // window that a window manager made narrower or wider (it is clipped).
+    client_->setMinimumWidth(kMinClientWidth);
+    client_->setMaximumWidth(kMaxClientWidth);
     setCentralWidget(client_);
 
     // The slide bars start hidden; the first rule paint shows them.
