@@ -1,6 +1,7 @@
 #include "ops/edit_box_rules.h"
 
 #include "model/edit_history.h"
+#include "model/string_table.h"
 
 namespace tesmark {
 
@@ -59,9 +60,7 @@ std::optional<std::string> CommittedEditText(std::string_view field) {
 }
 
 std::string EditBoxCopyMessage(std::string_view text, int16_t language) {
-    const std::string quoted = "\"" + std::string(text) + "\"";
-    return language == 0 ? "Copied " + quoted + " in the EditBox."
-                         : quoted + " をエディット・ボックスにコピーしました。";
+    return CopiedToEditBoxMessage(text, LanguageOf(language));
 }
 
 }  // namespace tesmark

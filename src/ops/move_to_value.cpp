@@ -7,6 +7,7 @@
 #include "model/positions.h"
 #include "model/reading_table.h"
 #include "model/slot_scale.h"
+#include "model/string_table.h"
 #include "ops/bar_position.h"
 #include "ops/status_line.h"
 
@@ -20,19 +21,14 @@ constexpr int64_t kHome = HomePos;        // 3,150,000
 
 enum class Refusal { None, Domain, Overflow };
 
-const char* TargetWord(MoveTarget target, int16_t language) {
-    if (language == 0) return target == MoveTarget::Slide ? "SLIDE" : "CURSOR";
-    return target == MoveTarget::Slide ? "渇尺" : "カーソル";
-}
-
+// The messages come from the string table, in the language of the user
+// interface.
 std::string CannotMoveText(MoveTarget target, int16_t language) {
-    const std::string word = TargetWord(target, language);
-    return language == 0 ? "Cannot move " + word + "." : word + " を移動できません。";
+    return CannotMoveMessage(target == MoveTarget::Slide, LanguageOf(language));
 }
 
 std::string MovedText(MoveTarget target, int16_t language) {
-    const std::string word = TargetWord(target, language);
-    return language == 0 ? "Moved " + word + "." : word + " を移動しました。";
+    return MovedMessage(target == MoveTarget::Slide, LanguageOf(language));
 }
 
 // The threshold between the lower and upper row of a log-log pair.

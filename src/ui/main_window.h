@@ -174,6 +174,7 @@ class CMainWindow : public QMainWindow, public WindowPort, public CommandPort {
     FocusReadingAnnouncer announcer_;
     // The display language, which picks the prompts' and tooltips' table.
     Language preferred_ = Language::English;
+    bool promptShown_ = false;  // a menu item's prompt stands in status part 0
     bool constructed_ = false;
     bool ruleStale_ = true;      // the back buffer does not show the state yet
     bool renderQueued_ = false;  // renderRule() is waiting in the event queue

@@ -82,6 +82,7 @@ void CMainWindow::buildMenuBar() {
     callbacks.context = [this] { return commandContext(); };
     callbacks.showPrompt = [this](const QString& prompt) {
         statusPart0_->setText(prompt.isEmpty() ? QStringLiteral(" ") : prompt);
+        promptShown_ = true;
     };
     QMenuBar* bar = menuBar();
     BuildMenuBar(*bar, MenuBarFor(state_.Language), {state_.Language, preferred_}, callbacks);

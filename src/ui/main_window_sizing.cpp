@@ -119,7 +119,9 @@ void CMainWindow::toggleAlwaysOnTop() {
 
 void CMainWindow::onMenuClosed() {
     session_.redraw.PaintedFlag = 0;
-    if (session_.StatusShown != 0) statusPart0_->setText(QStringLiteral(" "));
+    // A message and a menu item's prompt both end with the menu.
+    if (session_.StatusShown != 0 || promptShown_) statusPart0_->setText(QStringLiteral(" "));
+    promptShown_ = false;
     session_.StatusShown = 0;
     editBox_->commit();
 }

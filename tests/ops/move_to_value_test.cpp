@@ -58,7 +58,7 @@ TEST_F(MoveToValueTest, JapaneseMessagesNameTheTargetInJapanese) {
     EXPECT_EQ(port.lastStatus(), "カーソル を移動しました。");
     state.NumFoucs = 13;
     MoveToValue(session, port, 2.0, MoveTarget::Slide, true);
-    EXPECT_EQ(port.lastStatus(), "渇尺 を移動しました。");
+    EXPECT_EQ(port.lastStatus(), "滑尺 を移動しました。");
 }
 
 // After an applied move, the focus slot (possibly moved) reads the value.

@@ -72,10 +72,10 @@ const std::vector<QString>& NastyTexts() {
 // modal dialog (Ctrl+X, F1 and the version command are left out).
 const std::vector<int>& SessionKeys() {
     static const std::vector<int> keys = {
-        Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown,
-        Qt::Key_Home, Qt::Key_End,   Qt::Key_Tab, Qt::Key_R,   Qt::Key_S,      Qt::Key_C,
-        Qt::Key_I,    Qt::Key_H,     Qt::Key_F,  Qt::Key_L,    Qt::Key_N,      Qt::Key_T,
-        Qt::Key_Z,    Qt::Key_D,     Qt::Key_P,  Qt::Key_1,    Qt::Key_5,      Qt::Key_0,
+        Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,  Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown,
+        Qt::Key_Home, Qt::Key_End,   Qt::Key_Tab, Qt::Key_R,    Qt::Key_S,      Qt::Key_C,
+        Qt::Key_I,    Qt::Key_H,     Qt::Key_F,   Qt::Key_L,    Qt::Key_N,      Qt::Key_T,
+        Qt::Key_Z,    Qt::Key_D,     Qt::Key_P,   Qt::Key_1,    Qt::Key_5,      Qt::Key_0,
     };
     return keys;
 }
@@ -127,19 +127,19 @@ class RandomSession : public testing::Test {
         switch (lastEvent) {
             case 0:
             case 1: {
-                const int key = SessionKeys()[static_cast<std::size_t>(pick(
-                    static_cast<int>(SessionKeys().size())))];
-                QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget()
-                                                              : window.get();
+                const int key = SessionKeys()[static_cast<std::size_t>(
+                    pick(static_cast<int>(SessionKeys().size())))];
+                QWidget* target =
+                    QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
                 QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers());
                 break;
             }
             case 2: {
                 const QPoint at = pointIn(area);
-                QWheelEvent wheel(at, area->mapToGlobal(at), QPoint(),
-                                  pick(2) ? QPoint(0, 120 * (pick(3) - 1))
-                                          : QPoint(120 * (pick(3) - 1), 0),
-                                  Qt::NoButton, modifiers(), Qt::NoScrollPhase, false);
+                QWheelEvent wheel(
+                    at, area->mapToGlobal(at), QPoint(),
+                    pick(2) ? QPoint(0, 120 * (pick(3) - 1)) : QPoint(120 * (pick(3) - 1), 0),
+                    Qt::NoButton, modifiers(), Qt::NoScrollPhase, false);
                 QApplication::sendEvent(area, &wheel);
                 break;
             }
@@ -162,8 +162,8 @@ class RandomSession : public testing::Test {
                 break;
             }
             case 5:
-                window->runCommand(commands[static_cast<std::size_t>(
-                    pick(static_cast<int>(commands.size())))]);
+                window->runCommand(
+                    commands[static_cast<std::size_t>(pick(static_cast<int>(commands.size())))]);
                 break;
             case 6: {
                 const QString& text = NastyTexts()[static_cast<std::size_t>(
