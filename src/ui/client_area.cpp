@@ -1,5 +1,6 @@
 #include "ui/client_area.h"
 
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -36,6 +37,15 @@ void ClientArea::mouseDoubleClickEvent(QMouseEvent* event) {
         window_->clientDoubleClick(p.x(), p.y());
     }
     // Not the base class: it would run the press handler a second time.
+    event->accept();
+}
+
+void ClientArea::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        window_->showContextMenu(event->pos().x(), event->pos().y(), event->globalPos());
+    } else {
+        window_->showKeyboardContextMenu();
+    }
     event->accept();
 }
 

@@ -32,6 +32,7 @@
 
 class QLabel;
 class QPainter;
+class QPoint;
 class QPushButton;
 class QRect;
 class QRegion;
@@ -40,6 +41,7 @@ class QStatusBar;
 namespace tesmark {
 
 class ClientArea;
+struct MenuCallbacks;
 class EditBox;
 class Rebar;
 class RuleToolbar;
@@ -100,6 +102,11 @@ class CMainWindow : public QMainWindow, public WindowPort, public CommandPort {
     // bringing it up to date first if the rule changed.
     void paintClient(QPainter& painter, const QRegion& region);
 
+    // --- Context menus: at a client point (a right click), or at the focus
+    // reading (the menu key, Shift+F10).
+    void showContextMenu(int x, int y, const QPoint& global);
+    void showKeyboardContextMenu();
+
     // --- Mouse on the client area (client coordinates)
     void clientMousePress(int x, int y);
     void clientDoubleClick(int x, int y);
@@ -144,6 +151,7 @@ class CMainWindow : public QMainWindow, public WindowPort, public CommandPort {
     // The menu bar of the language, its face-dependent submenus and the
     // memory items' texts.
     void buildMenuBar();
+    MenuCallbacks menuCallbacks();
     void setMemoryItemTexts();
     // Toolbar buttons: enabled and pressed as the commands' rules say.
     void refreshToolbarStates();

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 
@@ -14,6 +15,7 @@
 #include "model/reading_table.h"
 #include "ops/command_ids.h"
 #include "ops/command_registry.h"
+#include "ops/context_menu_zones.h"
 #include "ops/edit_box_rules.h"
 #include "ops/initialization_reset.h"
 #include "ops/menu_data.h"
@@ -21,6 +23,7 @@
 #include "ops/status_line.h"
 #include "ops/text_moves.h"
 #include "platform/qt_text.h"
+#include "ui/client_area.h"
 #include "ui/edit_box.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
@@ -76,7 +79,7 @@ void CMainWindow::refreshMenusAndLanguage() {
     fixHeight();
 }
 
-void CMainWindow::buildMenuBar() {
+MenuCallbacks CMainWindow::menuCallbacks() {
     MenuCallbacks callbacks;
     callbacks.runCommand = [this](int id) { runCommand(id); };
     callbacks.context = [this] { return commandContext(); };
@@ -84,8 +87,12 @@ void CMainWindow::buildMenuBar() {
         statusPart0_->setText(prompt.isEmpty() ? QStringLiteral(" ") : prompt);
         promptShown_ = true;
     };
+    return callbacks;
+}
+
+void CMainWindow::buildMenuBar() {
     QMenuBar* bar = menuBar();
-    BuildMenuBar(*bar, MenuBarFor(state_.Language), {state_.Language, preferred_}, callbacks);
+    BuildMenuBar(*bar, MenuBarFor(state_.Language), {state_.Language, preferred_}, menuCallbacks());
     ApplyFaceToOperationMenu(*bar, state_.SlideRev);
     for (QMenu* menu : bar->findChildren<QMenu*>()) menu->setProperty(kOwnMenuProperty, true);
     setMemoryItemTexts();
@@ -118,6 +125,28 @@ void CMainWindow::fixHeight() {
 
 bool CMainWindow::isOwnMenu(const QObject* menu) {
     return menu != nullptr && menu->property(kOwnMenuProperty).toBool();
+}
+
+void CMainWindow::showContextMenu(int x, int y, const QPoint& global) {
+    const ContextMenuKind kind = ContextMenuAt(x, y, state_.CxSize);
+    if (kind == ContextMenuKind::None) return;
+    QMenu menu(this);
+    const MenuResource& resource = kind == ContextMenuKind::Value ? ValueMenuFor(state_.Language)
+                                                                  : RuleMenuFor(state_.Language);
+    BuildPopupMenu(menu, resource, {state_.Language, preferred_}, menuCallbacks());
+    // The rule menu offers only the options of the face that shows.
+    if (kind == ContextMenuKind::Rule) RemoveOtherFaceSubmenus(menu, state_.SlideRev);
+    menu.setProperty(kOwnMenuProperty, true);
+    for (QMenu* submenu : menu.findChildren<QMenu*>()) submenu->setProperty(kOwnMenuProperty, true);
+    menu.exec(global);
+}
+
+void CMainWindow::showKeyboardContextMenu() {
+    const ClientPoint point = KeyboardMenuPoint(state_.NumFoucs, state_.CxSize);
+    // The menu opens just below and right of the focus reading's top left.
+    const QPoint global = client_->mapToGlobal(QPoint(point.x, point.y)) + QPoint(8, 13);
+    const QPoint local = client_->mapFromGlobal(global);
+    showContextMenu(local.x(), local.y(), global);
 }
 
 void CMainWindow::closeWindow() {

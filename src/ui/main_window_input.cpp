@@ -2,6 +2,7 @@
 // client area, the accelerator keys and the commands they run.
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTimer>
@@ -91,6 +92,15 @@ bool CMainWindow::eventFilter(QObject* watched, QEvent* event) {
             onWheel(WheelDelta(static_cast<QWheelEvent*>(event)->angleDelta().x(),
                                static_cast<QWheelEvent*>(event)->angleDelta().y()));
             return true;
+        case QEvent::ContextMenu:
+            // The menu key and Shift+F10 open the rule's menus at the focus
+            // reading, whichever control has the keyboard focus.
+            if (mine &&
+                static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+                showKeyboardContextMenu();
+                return true;
+            }
+            break;
         case QEvent::Hide:
             // The clean-ups run once the last of the window's own menus has
             // closed, not when a submenu gives way to another.
