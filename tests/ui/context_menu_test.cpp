@@ -30,16 +30,23 @@ class ContextMenuTest : public testing::Test {
     // The texts of the menu a context-menu event opens (empty when none).
     QStringList menuFor(QWidget* target, QContextMenuEvent::Reason reason, QPoint at) {
         QStringList shown;
-        QTimer::singleShot(50, [&shown] {
+        // A menu runs its own event loop: look for it until it shows, then
+        // note its items and close it.
+        QTimer closer;
+        closer.setInterval(10);
+        QObject::connect(&closer, &QTimer::timeout, [&shown, &closer] {
             if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
                 for (QAction* action : menu->actions())
                     if (!action->isSeparator()) shown << action->text();
+                closer.stop();
                 menu->close();
             }
         });
+        closer.start();
         QContextMenuEvent event(reason, at, target->mapToGlobal(at));
         QApplication::sendEvent(target, &event);
-        QTest::qWait(100);
+        closer.stop();
+        QApplication::processEvents();
         return shown;
     }
     ClientArea* area() const { return window->findChild<ClientArea*>("ClientArea"); }
