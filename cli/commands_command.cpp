@@ -170,15 +170,9 @@ int ParseCommandsOnly(const Args& args, std::string& error) {
 int RunCommands(const Args& args, std::ostream& out, std::ostream& err) {
     CommandsRequest request;
     std::string error;
-    switch (ParseCommands(args, request, error)) {
-        case ParseOutcome::Help:
-            PrintCommandsHelp(out);
-            return kExitDone;
-        case ParseOutcome::Error:
-            err << "tesmark-cli commands: " << error << "\n";
-            return kExitUsage;
-        case ParseOutcome::Ok:
-            break;
+    if (const std::optional<int> code = StopAfterParse(
+            ParseCommands(args, request, error), "commands", error, out, err, PrintCommandsHelp)) {
+        return *code;
     }
     RuleState state;
     if (!ResolveState(request.state, state, error)) {

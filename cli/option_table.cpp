@@ -132,6 +132,22 @@ Option ChoiceOption(const char* name, const char* valueName, const char* help,
             }};
 }
 
+std::optional<int> StopAfterParse(ParseOutcome outcome, const char* command,
+                                  const std::string& error, std::ostream& out, std::ostream& err,
+                                  void (*printHelp)(std::ostream&)) {
+    switch (outcome) {
+        case ParseOutcome::Help:
+            printHelp(out);
+            return kExitDone;
+        case ParseOutcome::Error:
+            err << "tesmark-cli " << command << ": " << error << "\n";
+            return kExitUsage;
+        case ParseOutcome::Ok:
+            break;
+    }
+    return std::nullopt;
+}
+
 const char* ExitStatusHelp() {
     return "exit status: 0 done, 1 refused or failed (the reason is on stderr),\n"
            "2 usage error (a bad command line).\n";

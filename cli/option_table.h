@@ -5,6 +5,7 @@
 // or a column reads the same in every command.
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,13 @@ Option IntOption(const char* name, const char* valueName, const char* help, long
 // One of a few words: apply gets the index of the word.
 Option ChoiceOption(const char* name, const char* valueName, const char* help,
                     std::vector<const char*> choices, std::function<void(std::size_t)> apply);
+
+// What a command does with its parse: on a help request it prints its help
+// and stops with kExitDone, on an error it prints "tesmark-cli NAME: error"
+// and stops with kExitUsage; nothing when it goes on to act.
+std::optional<int> StopAfterParse(ParseOutcome outcome, const char* command,
+                                  const std::string& error, std::ostream& out, std::ostream& err,
+                                  void (*printHelp)(std::ostream&));
 
 // The closing lines of every help: what the exit status means.
 const char* ExitStatusHelp();

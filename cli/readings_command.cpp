@@ -1,4 +1,5 @@
 // tesmark-cli readings: the 22 reading slots of a rule state.
+#include <optional>
 #include <ostream>
 
 #include "commands.h"
@@ -53,15 +54,9 @@ int ParseReadingsOnly(const Args& args, std::string& error) {
 int RunReadings(const Args& args, std::ostream& out, std::ostream& err) {
     ReadingsRequest request;
     std::string error;
-    switch (ParseReadings(args, request, error)) {
-        case ParseOutcome::Help:
-            PrintReadingsHelp(out);
-            return kExitDone;
-        case ParseOutcome::Error:
-            err << "tesmark-cli readings: " << error << "\n";
-            return kExitUsage;
-        case ParseOutcome::Ok:
-            break;
+    if (const std::optional<int> code = StopAfterParse(
+            ParseReadings(args, request, error), "readings", error, out, err, PrintReadingsHelp)) {
+        return *code;
     }
     RuleState state;
     if (!ResolveState(request.state, state, error)) {

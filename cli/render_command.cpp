@@ -136,15 +136,9 @@ int ParseRenderOnly(const Args& args, std::string& error) {
 int RunRender(const Args& args, std::ostream& out, std::ostream& err) {
     RenderRequest request;
     std::string error;
-    switch (ParseRender(args, request, error)) {
-        case ParseOutcome::Help:
-            PrintRenderHelp(out);
-            return kExitDone;
-        case ParseOutcome::Error:
-            err << "tesmark-cli render: " << error << "\n";
-            return kExitUsage;
-        case ParseOutcome::Ok:
-            break;
+    if (const std::optional<int> code = StopAfterParse(ParseRender(args, request, error), "render",
+                                                       error, out, err, PrintRenderHelp)) {
+        return *code;
     }
     RuleState state;
     if (!ResolveState(request.state, state, error)) {

@@ -1,5 +1,6 @@
 // tesmark-cli set: sets a value on the rule as a paste does, then prints the
 // state and readings that result.
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -120,15 +121,9 @@ int ParseSetOnly(const Args& args, std::string& error) {
 int RunSet(const Args& args, std::ostream& out, std::ostream& err) {
     SetRequest request;
     std::string error;
-    switch (ParseSet(args, request, error)) {
-        case ParseOutcome::Help:
-            PrintSetHelp(out);
-            return kExitDone;
-        case ParseOutcome::Error:
-            err << "tesmark-cli set: " << error << "\n";
-            return kExitUsage;
-        case ParseOutcome::Ok:
-            break;
+    if (const std::optional<int> code =
+            StopAfterParse(ParseSet(args, request, error), "set", error, out, err, PrintSetHelp)) {
+        return *code;
     }
     RuleState state;
     if (!ResolveState(request.state, state, error)) {

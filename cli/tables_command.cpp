@@ -2,6 +2,7 @@
 // marks every scale is drawn from.
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -149,15 +150,9 @@ int ParseTablesOnly(const Args& args, std::string& error) {
 int RunTables(const Args& args, std::ostream& out, std::ostream& err) {
     TablesRequest request;
     std::string error;
-    switch (ParseTables(args, request, error)) {
-        case ParseOutcome::Help:
-            PrintTablesHelp(out);
-            return kExitDone;
-        case ParseOutcome::Error:
-            err << "tesmark-cli tables: " << error << "\n";
-            return kExitUsage;
-        case ParseOutcome::Ok:
-            break;
+    if (const std::optional<int> code = StopAfterParse(ParseTables(args, request, error), "tables",
+                                                       error, out, err, PrintTablesHelp)) {
+        return *code;
     }
     const std::vector<std::string>& names = request.names;
     const bool json = request.json;
