@@ -99,14 +99,6 @@ TEST_P(RoundRefused, SaysWhyOnStandardError) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, RoundRefused,
     ::testing::Values(
-        RoundRefusal{"ApplyWithoutTarget",
-                     {"--apply", "--focus", "14"},
-                     2,
-                     "--apply needs --target slide|cursor"},
-        RoundRefusal{"TargetWithoutApply",
-                     {"--target", "cursor"},
-                     2,
-                     "--target says what --apply moves; give --apply too"},
         RoundRefusal{"UnknownOption", {"--text", "2"}, 2, "unknown option '--text' (see --help)"},
         RoundRefusal{"NoFocus", {"--focus", "0"}, 1, "there is no focus slot (give --focus SLOT)"},
         RoundRefusal{"FocusWithoutReading",
