@@ -68,6 +68,12 @@ std::string UnknownCommand(const std::string& name) {
 
 }  // namespace
 
+std::vector<std::string> CommandNames() {
+    std::vector<std::string> names;
+    for (const Command& command : kCommands) names.emplace_back(command.name);
+    return names;
+}
+
 int Main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     FdOutputBuffer standardOutput(1);
