@@ -213,7 +213,10 @@ int RunPlay(const Args& args, std::ostream& out, std::ostream& err) {
         }
     }
     const double result = ShowMeResult(plan, session);
-    const double relativeError = std::abs(result - plan.exact) / std::abs(plan.exact);
+    // A result of 0 (log 1) has no relative error: the error is then absolute.
+    const double relativeError = plan.exact != 0.0
+                                     ? std::abs(result - plan.exact) / std::abs(plan.exact)
+                                     : std::abs(result - plan.exact);
     if (request.json) {
         out << "], \"exponent\": " << plan.exponent << ", \"characteristic\": "
             << plan.characteristic << ", \"negative\": " << (plan.negative ? "true" : "false")

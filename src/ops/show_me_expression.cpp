@@ -181,6 +181,23 @@ class Parser {
             if (take("-") || take(kMinus)) {
                 const int magnitude = factor();
                 exponent = failed() ? -1 : add({ShowMeOp::Negate, 0.0, {}, magnitude, -1});
+            } else if (negativeInParentheses()) {
+                // "^(-1/3)": the parentheses hold a negative exponent.
+                if (!enter()) return -1;
+                take("(");
+                skipSpaces();
+                if (!take("-")) take(kMinus);
+                const int magnitude = product();
+                skipSpaces();
+                if (!failed() && !take(")")) {
+                    if (at_ >= text_.size()) {
+                        setError(ShowMeParseError::MissingParenthesis);
+                    } else {
+                        setError(unexpectedHere(), shownCharacter());
+                    }
+                }
+                leave();
+                exponent = failed() ? -1 : add({ShowMeOp::Negate, 0.0, {}, magnitude, -1});
             } else {
                 exponent = factor();
             }
@@ -188,6 +205,13 @@ class Parser {
         }
         leave();
         return failed() ? -1 : base;
+    }
+
+    bool negativeInParentheses() const {
+        if (!lookingAt("(")) return false;
+        std::size_t at = at_ + 1;
+        while (at < text_.size() && (text_[at] == ' ' || text_[at] == '\t')) ++at;
+        return text_.substr(at, 1) == "-" || text_.substr(at, kMinus.size()) == kMinus;
     }
 
     int unit() {

@@ -157,8 +157,8 @@ class Planner {
         ShowMeOutcome outcome;
         outcome.plan.expression = WriteShowMeExpression(e_);
         outcome.plan.exact = EvaluateShowMeExpression(e_);
-        if (!std::isfinite(outcome.plan.exact) || outcome.plan.exact == 0.0 ||
-            std::abs(outcome.plan.exact) > 1e200 || std::abs(outcome.plan.exact) < 1e-200) {
+        const double size = std::abs(outcome.plan.exact);
+        if (!std::isfinite(size) || size > 1e200 || (size != 0.0 && size < 1e-200)) {
             outcome.refusal = ShowMeReachRefusal(ShowMeReach::Magnitude,
                                                  ShowMeResultText(outcome.plan.exact), language_);
             return outcome;
@@ -379,6 +379,11 @@ class Planner {
         out.read.expected = carried ? product / 10.0 : product;
         out.read.exponent = a.read.exponent + mb.exponent + (carried ? 1 : 0);
 
+        // A power of ten moves nothing: only the decimal point shifts.
+        if (mb.mantissa == 1.0) {
+            a.read.exponent += mb.exponent;
+            return a;
+        }
         if (a.where == Where::Index) {
             const Snapshot before = save();
             if (!move(kSlots.c, MoveTarget::Cursor, mb.mantissa)) return std::nullopt;
@@ -406,6 +411,11 @@ class Planner {
         const std::optional<OnRule> on = toHairline(a);
         if (!on) return std::nullopt;
         const Magnitude mb = MagnitudeOf(b);
+        if (mb.mantissa == 1.0) {
+            OnRule out = *on;
+            out.read.exponent -= mb.exponent;
+            return out;
+        }
         const double quotient = on->read.expected / mb.mantissa;
         const bool borrowed = quotient < 1.0;
         OnRule out;
@@ -662,6 +672,10 @@ class Planner {
             kr = *k - n.exponent - (onD < n.mantissa ? 1 : 0);
             if (!move(kSlots.c, MoveTarget::Slide, n.mantissa)) return std::nullopt;
             column = ReadingColumn::LeftIndex;
+        } else if (MagnitudeOf(std::abs(yv)).mantissa == 1.0) {
+            // y a power of ten: the power stands under the hairline on the
+            // scale that many decades further.
+            kr = *k + MagnitudeOf(std::abs(yv)).exponent;
         } else {
             const Magnitude m = MagnitudeOf(std::abs(yv));
             kr = *k + m.exponent + (onD * m.mantissa >= 10.0 ? 1 : 0);

@@ -84,13 +84,13 @@ TwoLanguages ReachText(ShowMeReach reach) {
             return {"cos %s: the S and S0 scales show cosines of 0° to 89.4° (1 to 0.01).",
                     "cos %s: S・S0 目盛で読める余弦は 0° から 89.4° まで（1〜0.01）です。"};
         case ShowMeReach::Tangent:
-            return {"tan %s: the T and T0 scales show tangents of 0.573° to 84.3° (0.01 to 100).",
-                    "tan %s: T・T0 目盛で読める正接は 0.573° から 84.3° まで（0.01〜100）です。"};
+            return {"tan %s: the T and T0 scales show tangents of 0.573° to 89.4° (0.01 to 100).",
+                    "tan %s: T・T0 目盛で読める正接は 0.573° から 89.4° まで（0.01〜100）です。"};
         case ShowMeReach::Logarithm:
-            return {"ln %s: the LL scales hold values from 1.001 to 22026 and their reciprocals; "
-                    "1 itself lies beyond them.",
-                    "ln %s: LL 目盛にあるのは 1.001 から 22026 までの値とその逆数だけで、1 "
-                    "そのものはありません。"};
+            return {"ln %s: the LL scales hold only values from 1.001 to 22026 and their "
+                    "reciprocals (1 itself is not among them).",
+                    "ln %s: LL 目盛にあるのは 1.001 から 22026 までの値とその逆数だけです"
+                    "（1 そのものはありません）。"};
         case ShowMeReach::Exponential:
             return {"e^%s: the LL scales show e^x for x from 0.001 to 10 (and e^-x on the "
                     "reciprocal scales).",
@@ -137,7 +137,7 @@ std::string SignificantText(double value, int digits) {
         std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
         return Trimmed(buffer);
     }
-    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
+    std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
     return buffer;
 }
 
@@ -179,6 +179,11 @@ std::string MoveText(const ShowMeStep& step, Language language) {
                     : "Bring C " + index + " over " + step.scale + " " + value;
 }
 
+std::string ResultText(const ShowMeStep& step, double value) {
+    const bool logLog = step.scaleKind == ScaleKind::LL || step.scaleKind == ScaleKind::RecipLL;
+    return logLog ? ShowMeLogLogResultText(value) : ShowMeResultText(value);
+}
+
 std::string ReadText(const ShowMeStep& step, Language language, const std::string& result) {
     const bool japanese = language == Language::Japanese;
     switch (PlaceOfSlot(step.slot).column) {
@@ -213,7 +218,7 @@ std::string ShowMeStepText(const ShowMeStep& step, const ShowMePlan& plan, Langu
             return ReadText(step, language,
                             reading == NoReading
                                 ? std::string("-")
-                                : ShowMeResultText(ShowMeValueOfReading(plan, reading)));
+                                : ResultText(step, ShowMeValueOfReading(plan, reading)));
     }
     return {};
 }
@@ -242,6 +247,16 @@ std::string ShowMeNumberText(double value) {
 
 std::string ShowMeResultText(double value) {
     return SignificantText(value, 3);
+}
+
+std::string ShowMeLogLogResultText(double value) {
+    const double offset = std::abs(value - 1.0);
+    if (!(offset > 0.0) || offset >= 0.1 || !std::isfinite(value)) return ShowMeResultText(value);
+    // Near 1 the digits that count are those of the distance from 1.
+    const int decimals = 2 - static_cast<int>(std::floor(std::log10(offset)));
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    return buffer;
 }
 
 }  // namespace tesmark

@@ -33,5 +33,8 @@ std::string ShowMeReachRefusal(ShowMeReach reach, std::string_view detail, Langu
 std::string ShowMeNumberText(double value);
 // A result as it is read off the rule: three significant digits ("7.71").
 std::string ShowMeResultText(double value);
+// A result read on a log-log scale: near 1, three digits of its distance
+// from 1 ("1.00200"); elsewhere as ShowMeResultText.
+std::string ShowMeLogLogResultText(double value);
 
 }  // namespace tesmark
