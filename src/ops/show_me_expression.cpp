@@ -171,11 +171,12 @@ class Parser {
         return failed() ? -1 : left;
     }
 
+    // Each parenthesis, function, root and exponent is one level of nesting.
     int factor() {
-        if (!enter()) return -1;
         int base = unit();
         skipSpaces();
         if (!failed() && take("^")) {
+            if (!enter()) return -1;
             skipSpaces();
             int exponent;
             if (take("-") || take(kMinus)) {
@@ -201,9 +202,9 @@ class Parser {
             } else {
                 exponent = factor();
             }
+            leave();
             base = failed() ? -1 : add({ShowMeOp::Power, 0.0, {}, base, exponent});
         }
-        leave();
         return failed() ? -1 : base;
     }
 
