@@ -27,13 +27,13 @@ constexpr NamedFunction kFunctions[] = {
 };
 
 // The symbols beyond ASCII, as UTF-8.
-constexpr std::string_view kTimes = "\xC3\x97";        // ×
-constexpr std::string_view kMiddleDot = "\xC2\xB7";    // ·
-constexpr std::string_view kDivide = "\xC3\xB7";       // ÷
-constexpr std::string_view kRoot = "\xE2\x88\x9A";     // √
-constexpr std::string_view kCubeRoot = "\xE2\x88\x9B"; // ∛
-constexpr std::string_view kPi = "\xCF\x80";           // π
-constexpr std::string_view kMinus = "\xE2\x88\x92";    // − (minus sign)
+constexpr std::string_view kTimes = "\xC3\x97";         // ×
+constexpr std::string_view kMiddleDot = "\xC2\xB7";     // ·
+constexpr std::string_view kDivide = "\xC3\xB7";        // ÷
+constexpr std::string_view kRoot = "\xE2\x88\x9A";      // √
+constexpr std::string_view kCubeRoot = "\xE2\x88\x9B";  // ∛
+constexpr std::string_view kPi = "\xCF\x80";            // π
+constexpr std::string_view kMinus = "\xE2\x88\x92";     // − (minus sign)
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -295,7 +295,8 @@ class Parser {
         // from_chars reads the same in every locale; "5." and ".5" are fine.
         std::string digits(typed);
         if (digits.front() == '.') digits.insert(digits.begin(), '0');
-        const auto [end, status] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        const auto [end, status] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), value);
         const bool whole = status == std::errc() && end == digits.data() + digits.size();
         const std::string shown(typed.substr(0, std::min<std::size_t>(typed.size(), 24)));
         if (!whole) {

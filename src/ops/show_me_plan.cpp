@@ -30,17 +30,17 @@ namespace {
 
 // The cells the plans use. C and D stand in the same cells on both faces.
 struct PlanSlots {
-    int dLeft = 4;      // D at the slide's left index
-    int dRight = 20;    // D at the slide's right index
-    int k = 8;          // front: K under the hairline
-    int a = 9;          // front: A under the hairline
-    int t = 11;         // front: T or T0 under the hairline
-    int s = 12;         // front: S or S0 under the hairline
-    int ci = 12;        // back: CI under the hairline
-    int c = 13;         // C under the hairline
-    int d = 14;         // D under the hairline
-    int di = 15;        // front: DI under the hairline
-    int l = 16;         // front: L under the hairline
+    int dLeft = 4;    // D at the slide's left index
+    int dRight = 20;  // D at the slide's right index
+    int k = 8;        // front: K under the hairline
+    int a = 9;        // front: A under the hairline
+    int t = 11;       // front: T or T0 under the hairline
+    int s = 12;       // front: S or S0 under the hairline
+    int ci = 12;      // back: CI under the hairline
+    int c = 13;       // C under the hairline
+    int d = 14;       // D under the hairline
+    int di = 15;      // front: DI under the hairline
+    int l = 16;       // front: L under the hairline
 };
 constexpr PlanSlots kSlots;
 
@@ -148,8 +148,12 @@ struct Snapshot {
 class Planner {
   public:
     Planner(const ShowMeExpression& expression, const RuleState& start, Language language)
-        : e_(expression), state_(start), session_(state_), port_(session_),
-          target_{session_, port_, commands_}, language_(language) {
+        : e_(expression),
+          state_(start),
+          session_(state_),
+          port_(session_),
+          target_{session_, port_, commands_},
+          language_(language) {
         HeadlessWindowPort::RecordComposition(session_);
     }
 
@@ -210,7 +214,8 @@ class Planner {
         if (step.kind != ShowMeStepKind::Command) {
             const int focus = state_.NumFoucs;
             const SlotPlace place = PlaceOfSlot(focus);
-            if (place.row >= 0) step.scale = FaceLayout(state_)[static_cast<std::size_t>(place.row)].name;
+            if (place.row >= 0)
+                step.scale = FaceLayout(state_)[static_cast<std::size_t>(place.row)].name;
             step.scaleKind = ScaleOfSlot(focus, state_).kind;
         }
         steps_.push_back(std::move(step));
@@ -527,7 +532,8 @@ class Planner {
         double exact = 0.0;
         switch (op) {
             case ShowMeOp::Sin:
-                if (!(degrees >= smallest && degrees <= 90.0)) return refuse(ShowMeReach::Sine, angle);
+                if (!(degrees >= smallest && degrees <= 90.0))
+                    return refuse(ShowMeReach::Sine, angle);
                 exact = std::sin(radians);
                 break;
             case ShowMeOp::Cos:
@@ -607,7 +613,8 @@ class Planner {
     // e^y: the hairline on D at y's mantissa; LL(3 + y's exponent) shows e^y.
     std::optional<OnRule> exponential(double y) {
         const double size = std::abs(y);
-        if (!(size >= 0.001 && size < 10.0)) return refuse(ShowMeReach::Exponential, ShowMeNumberText(y));
+        if (!(size >= 0.001 && size < 10.0))
+            return refuse(ShowMeReach::Exponential, ShowMeNumberText(y));
         const Magnitude m = MagnitudeOf(size);
         const int k = 3 + m.exponent;
         if (!face(true) || !pairFor(k)) return std::nullopt;
@@ -796,7 +803,8 @@ bool PlayShowMeStep(const ShowMeStep& step, CommandTarget& target) {
             session.state.NumFoucs = static_cast<int16_t>(step.slot);
             // As the value moves do: undo first, then the move by value.
             StoreUndo(session.undo, session.state, step.target);
-            const int32_t result = MoveToValue(session, target.window, step.value, step.target, true);
+            const int32_t result =
+                MoveToValue(session, target.window, step.value, step.target, true);
             target.window.focusBar(BarOfTarget(step.target));
             return result != kMoveRefused;
         }

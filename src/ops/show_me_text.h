@@ -15,16 +15,16 @@ std::string ShowMeParseRefusal(const ShowMeParse& parse, Language language);
 
 // Why the rule cannot do a calculation that parsed.
 enum class ShowMeReach {
-    Sine,          // the angle lies beyond S and S0
-    Cosine,        // the angle lies beyond S and S0 in the cosine numbering
-    Tangent,       // the angle lies beyond T and T0
-    Logarithm,     // ln: the value lies beyond the LL scales
-    Exponential,   // e^x: x lies beyond the D range of the LL scales
-    Power,         // x^y: the result lies beyond the LL scales
-    PowerBase,     // x^y: x lies beyond the LL scales (or is 1)
-    NotPositive,   // an intermediate result is zero or negative
-    Magnitude,     // the result is too large or too small to keep track of
-    RuleRefused,   // the rule refused a move (detail: its message)
+    Sine,         // the angle lies beyond S and S0
+    Cosine,       // the angle lies beyond S and S0 in the cosine numbering
+    Tangent,      // the angle lies beyond T and T0
+    Logarithm,    // ln: the value lies beyond the LL scales
+    Exponential,  // e^x: x lies beyond the D range of the LL scales
+    Power,        // x^y: the result lies beyond the LL scales
+    PowerBase,    // x^y: x lies beyond the LL scales (or is 1)
+    NotPositive,  // an intermediate result is zero or negative
+    Magnitude,    // the result is too large or too small to keep track of
+    RuleRefused,  // the rule refused a move (detail: its message)
 };
 std::string ShowMeReachRefusal(ShowMeReach reach, std::string_view detail, Language language);
 

@@ -17,9 +17,9 @@ bool Contains(const std::string& text, const std::string& part) {
 
 // From the rule's home state, whatever the test machine's profile holds.
 std::vector<std::string> Home(std::vector<std::string> args) {
-    std::vector<std::string> line = {"play",   "--face",   "front",   "--slide", "3150000",
-                                     "--cursor", "3150000", "--ll",  "2",       "--st",
-                                     "0",      "--sinnum", "0",       "--pi",    "1"};
+    std::vector<std::string> line = {"play",     "--face",   "front", "--slide", "3150000",
+                                     "--cursor", "3150000",  "--ll",  "2",       "--st",
+                                     "0",        "--sinnum", "0",     "--pi",    "1"};
     line.insert(line.end(), args.begin(), args.end());
     return line;
 }
@@ -28,9 +28,11 @@ TEST(PlayCommand, PrintsEachStepWithTheStateAfterItAndTheResult) {
     const CliResult r = RunCli(Home({"2.5 * 3.7 / 1.2"}));
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(Contains(r.out, "expression: 2.5 * 3.7 / 1.2\n")) << r.out;
-    EXPECT_TRUE(Contains(r.out, "1. Set the hairline on D 2.5\n   cursor, slot 14 (D), value 2.5\n"))
+    EXPECT_TRUE(
+        Contains(r.out, "1. Set the hairline on D 2.5\n   cursor, slot 14 (D), value 2.5\n"))
         << r.out;
-    EXPECT_TRUE(Contains(r.out, "2. Bring C 1 under the hairline\n   slide, slot 13 (C), value 1\n"));
+    EXPECT_TRUE(
+        Contains(r.out, "2. Bring C 1 under the hairline\n   slide, slot 13 (C), value 1\n"));
     EXPECT_TRUE(Contains(r.out, "5. Read the result on D at the right index (C 10): 7.71\n"));
     EXPECT_TRUE(Contains(r.out, "after: slide "));
     EXPECT_TRUE(Contains(r.out, "front face, LL pair 2"));
@@ -42,8 +44,9 @@ TEST(PlayCommand, JsonCarriesTheStepsStatesAndError) {
     const CliResult r = RunCli(Home({"--json", "2.4^3.1"}));
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(Contains(r.out, "{\"expression\": \"2.4^3.1\"")) << r.out;
-    EXPECT_TRUE(Contains(r.out, "\"kind\": \"command\", \"text\": \"Turn the rule over\", "
-                                "\"command\": 111"));
+    EXPECT_TRUE(Contains(r.out,
+                         "\"kind\": \"command\", \"text\": \"Turn the rule over\", "
+                         "\"command\": 111"));
     EXPECT_TRUE(Contains(r.out, "\"scale\": \"LL2\", \"value\": 2.4"));
     EXPECT_TRUE(Contains(r.out, "\"SlideRev\": 1"));
     EXPECT_TRUE(Contains(r.out, "\"kind\": \"read\""));
@@ -81,8 +84,9 @@ struct RefusalCase {
 
 TEST(PlayCommand, RefusalsPrintWhyAndFail) {
     const std::vector<RefusalCase> cases = {
-        {{"2 + 3"}, "tesmark-cli play: A slide rule multiplies and divides; it cannot add or "
-                    "subtract.\n"},
+        {{"2 + 3"},
+         "tesmark-cli play: A slide rule multiplies and divides; it cannot add or "
+         "subtract.\n"},
         {{"--lang", "ja", "0"}, "対数目盛は 0 に届かない"},
         {{"sin(0.001)"}, "0.573"},
         {{"ln(1e50)"}, "LL scales"},

@@ -124,8 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
         Calculation{"8 * 2", Reads::Linear, "Bring C 10 under the hairline"},
         // 2 first would run the hairline off the slide: 8 goes first.
         Calculation{"2 * 8", Reads::Linear, "Set the hairline on D 8"},
-        Calculation{"0.05 * 0.4", Reads::Linear, ""},
-        Calculation{"12345 * 6.7", Reads::Linear, ""},
+        Calculation{"0.05 * 0.4", Reads::Linear, ""}, Calculation{"12345 * 6.7", Reads::Linear, ""},
         Calculation{"3.7 * 4.2 * 1.5", Reads::Linear, ""},
         Calculation{"9 * 9 * 9 * 9 * 9", Reads::Linear, ""},
         Calculation{"2 / 8", Reads::Linear, "at the left index (C 1)"},
@@ -143,7 +142,8 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     SquaresRootsReciprocals, ShowMePlays,
     ::testing::Values(Calculation{"2.5^2", Reads::Square, "Read the result on A"},
-                      Calculation{"7^2", Reads::Square, ""}, Calculation{"0.3^2", Reads::Square, ""},
+                      Calculation{"7^2", Reads::Square, ""},
+                      Calculation{"0.3^2", Reads::Square, ""},
                       Calculation{"4.2^3", Reads::Cube, "Read the result on K"},
                       Calculation{"1.7^3", Reads::Cube, ""},
                       Calculation{"sqrt(2)", Reads::Linear, "Set the hairline on A 2"},
@@ -191,47 +191,45 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Powers, ShowMePlays,
-    ::testing::Values(Calculation{"e^0.35", Reads::LogLog, "Read the result on LL2"},
-                      Calculation{"e^5", Reads::LogLog, "Read the result on LL3"},
-                      Calculation{"e^0.05", Reads::LogLog, "Show the LL1 and LL2 scales"},
-                      Calculation{"e^0.002", Reads::LogLog, "LL0 under the hairline: 1.00200"},
-                      Calculation{"e^-0.35", Reads::LogLog, "Read the result on LL/2"},
-                      Calculation{"e^-3", Reads::LogLog, "LL/3"},
-                      // From LL2 (below e) to LL3 (above e).
-                      Calculation{"2.4^3.1", Reads::LogLog, "Read the result on LL3"},
-                      // From LL3 to LL2, a root by division.
-                      Calculation{"7.3^(1/3)", Reads::LogLog, "Bring C 3 under the hairline"},
-                      Calculation{"0.5^0.3", Reads::LogLog, "LL/2"},
-                      Calculation{"0.8^2.5", Reads::LogLog, ""},
-                      Calculation{"2^-3", Reads::LogLog, "LL/3"},
-                      Calculation{"2^(-1/3)", Reads::LogLog, ""},
-                      Calculation{"1.002^100", Reads::LogLog, "Show the LL1 and LL2 scales"},
-                      Calculation{"10^0.5", Reads::LogLog, "Bring CI 5 under the hairline"},
-                      Calculation{"1.5^8", Reads::LogLog, ""},
-                      Calculation{"3^(1/5)", Reads::LogLog, ""},
-                      Calculation{"1.01^3.5", Reads::LogLog, ""}));
+    ::testing::Values(
+        Calculation{"e^0.35", Reads::LogLog, "Read the result on LL2"},
+        Calculation{"e^5", Reads::LogLog, "Read the result on LL3"},
+        Calculation{"e^0.05", Reads::LogLog, "Show the LL1 and LL2 scales"},
+        Calculation{"e^0.002", Reads::LogLog, "LL0 under the hairline: 1.00200"},
+        Calculation{"e^-0.35", Reads::LogLog, "Read the result on LL/2"},
+        Calculation{"e^-3", Reads::LogLog, "LL/3"},
+        // From LL2 (below e) to LL3 (above e).
+        Calculation{"2.4^3.1", Reads::LogLog, "Read the result on LL3"},
+        // From LL3 to LL2, a root by division.
+        Calculation{"7.3^(1/3)", Reads::LogLog, "Bring C 3 under the hairline"},
+        Calculation{"0.5^0.3", Reads::LogLog, "LL/2"}, Calculation{"0.8^2.5", Reads::LogLog, ""},
+        Calculation{"2^-3", Reads::LogLog, "LL/3"}, Calculation{"2^(-1/3)", Reads::LogLog, ""},
+        Calculation{"1.002^100", Reads::LogLog, "Show the LL1 and LL2 scales"},
+        Calculation{"10^0.5", Reads::LogLog, "Bring CI 5 under the hairline"},
+        Calculation{"1.5^8", Reads::LogLog, ""}, Calculation{"3^(1/5)", Reads::LogLog, ""},
+        Calculation{"1.01^3.5", Reads::LogLog, ""}));
 
 TEST(ShowMePlan, WordsTheExampleAsAPersonWouldSayIt) {
     Player p;
     const ShowMeOutcome outcome = p.Plan("2.5 × 3.7 ÷ 1.2");
     ASSERT_TRUE(outcome.planned) << outcome.refusal;
     EXPECT_EQ(outcome.plan.expression, "2.5 * 3.7 / 1.2");
-    EXPECT_EQ(p.Play(outcome.plan),
-              (std::vector<std::string>{"Set the hairline on D 2.5", "Bring C 1 under the hairline",
-                                        "Set the hairline on C 3.7",
-                                        "Bring C 1.2 under the hairline",
-                                        "Read the result on D at the right index (C 10): 7.71"}));
+    EXPECT_EQ(
+        p.Play(outcome.plan),
+        (std::vector<std::string>{"Set the hairline on D 2.5", "Bring C 1 under the hairline",
+                                  "Set the hairline on C 3.7", "Bring C 1.2 under the hairline",
+                                  "Read the result on D at the right index (C 10): 7.71"}));
     EXPECT_EQ(outcome.plan.exponent, 0);
 
     Player q;
     const ShowMeOutcome japanese = q.Plan("2.5 * 3.7 / 1.2", Language::Japanese);
     ASSERT_TRUE(japanese.planned);
-    EXPECT_EQ(q.Play(japanese.plan, Language::Japanese),
-              (std::vector<std::string>{"カーソル線を D の 2.5 に合わせます",
-                                        "滑尺を動かし、C の 1 をカーソル線に合わせます",
-                                        "カーソル線を C の 3.7 に合わせます",
-                                        "滑尺を動かし、C の 1.2 をカーソル線に合わせます",
-                                        "右の指標（C の 10）の D で結果を読みます: 7.71"}));
+    EXPECT_EQ(
+        q.Play(japanese.plan, Language::Japanese),
+        (std::vector<std::string>{
+            "カーソル線を D の 2.5 に合わせます", "滑尺を動かし、C の 1 をカーソル線に合わせます",
+            "カーソル線を C の 3.7 に合わせます", "滑尺を動かし、C の 1.2 をカーソル線に合わせます",
+            "右の指標（C の 10）の D で結果を読みます: 7.71"}));
 }
 
 TEST(ShowMePlan, KeepsTheDecimalPointByTheExponents) {
@@ -361,16 +359,15 @@ INSTANTIATE_TEST_SUITE_P(
         Unreachable{"", "Type a calculation"}, Unreachable{"2**3", "with ^"},
         Unreachable{std::string(30, '(') + "2" + std::string(30, ')'), "nests too deeply"},
         Unreachable{std::string(10000, '7'), "too long"},
-        Unreachable{std::string("2\0", 2), "at character 2"},
-        Unreachable{"２", "at character 1"}, Unreachable{"1e999", "1e999"},
-        Unreachable{"0", "no place for zero"}, Unreachable{"-2", "no negative numbers"},
-        Unreachable{"sin(0.001)", "0.573"}, Unreachable{"sin(120)", "0.573"},
-        Unreachable{"cos(89.9)", "89.4"}, Unreachable{"tan(89.9)", "89.4"},
-        Unreachable{"ln(1e50)", "LL scales"}, Unreachable{"ln(1)", "1 itself"},
-        Unreachable{"ln(1.0001)", "LL scales"}, Unreachable{"e^20", "0.001 to 10"},
-        Unreachable{"e^0.0001", "0.001 to 10"}, Unreachable{"2^100", "beyond the LL scales"},
-        Unreachable{"50000^0.5", "The base 50000"}, Unreachable{"1^3.5", "The base 1"},
-        Unreachable{"log(0.5) * 2", "not positive"},
+        Unreachable{std::string("2\0", 2), "at character 2"}, Unreachable{"２", "at character 1"},
+        Unreachable{"1e999", "1e999"}, Unreachable{"0", "no place for zero"},
+        Unreachable{"-2", "no negative numbers"}, Unreachable{"sin(0.001)", "0.573"},
+        Unreachable{"sin(120)", "0.573"}, Unreachable{"cos(89.9)", "89.4"},
+        Unreachable{"tan(89.9)", "89.4"}, Unreachable{"ln(1e50)", "LL scales"},
+        Unreachable{"ln(1)", "1 itself"}, Unreachable{"ln(1.0001)", "LL scales"},
+        Unreachable{"e^20", "0.001 to 10"}, Unreachable{"e^0.0001", "0.001 to 10"},
+        Unreachable{"2^100", "beyond the LL scales"}, Unreachable{"50000^0.5", "The base 50000"},
+        Unreachable{"1^3.5", "The base 1"}, Unreachable{"log(0.5) * 2", "not positive"},
         Unreachable{"1e90 * 1e90 * 1e90", "beyond what the rule can keep track of"}));
 
 }  // namespace
