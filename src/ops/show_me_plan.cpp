@@ -389,22 +389,22 @@ class Planner {
             a.read.exponent += mb.exponent;
             return a;
         }
+        const Snapshot before = save();
         if (a.where == Where::Index) {
-            const Snapshot before = save();
             if (!move(kSlots.c, MoveTarget::Cursor, mb.mantissa)) return std::nullopt;
             if (hairlineOnSlide()) return out;
+            // The index already stands where it can: the hairline goes to it
+            // for CI.
             restore(before);
-            const std::optional<OnRule> on = toHairline(a);
-            if (!on) return std::nullopt;
-            a = *on;
+            if (!allowCI || !toHairline(a)) return std::nullopt;
+        } else {
+            if (!indexUnderHairline() || !move(kSlots.c, MoveTarget::Cursor, mb.mantissa)) {
+                return std::nullopt;
+            }
+            if (hairlineOnSlide()) return out;
+            restore(before);
+            if (!allowCI) return std::nullopt;
         }
-        const Snapshot before = save();
-        if (!indexUnderHairline() || !move(kSlots.c, MoveTarget::Cursor, mb.mantissa)) {
-            return std::nullopt;
-        }
-        if (hairlineOnSlide()) return out;
-        restore(before);
-        if (!allowCI) return std::nullopt;
         if (!face(true) || !move(kSlots.ci, MoveTarget::Slide, mb.mantissa)) return std::nullopt;
         out.where = Where::Index;
         out.slot = indexD();
