@@ -64,7 +64,6 @@ void ScaleTooltip::showTip(const QPoint& at, const QString& text, Rgb colour, QW
         qApp->installEventFilter(this);
         show();
     }
-    raise();
     update();
     expiry_.start(kShowMs, this);
 }

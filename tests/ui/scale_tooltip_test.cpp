@@ -108,12 +108,13 @@ TEST_F(ScaleTooltipTest, OutsideTheNamesNoTipShows) {
 
 TEST_F(ScaleTooltipTest, ADarkPaletteLeavesTheTipsColoursAlone) {
     const QPalette before = QApplication::palette();
+    // A dark blue theme with yellow text: none of it may reach the tip.
     QPalette dark = before;
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::ToolTipBase}) {
-        dark.setColor(role, QColor(30, 30, 30));
+        dark.setColor(role, QColor(20, 40, 90));
     }
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ToolTipText}) {
-        dark.setColor(role, QColor(230, 230, 230));
+        dark.setColor(role, QColor(230, 200, 0));
     }
     QApplication::setPalette(dark);
     open();
@@ -122,13 +123,14 @@ TEST_F(ScaleTooltipTest, ADarkPaletteLeavesTheTipsColoursAlone) {
     QApplication::setPalette(before);
     EXPECT_TRUE(Shows(painted, ToQColor(kScaleTooltipBackground)));
     EXPECT_TRUE(Shows(painted, ToQColor(kScaleTooltipText)));
-    EXPECT_FALSE(Shows(painted, QColor(30, 30, 30)));
+    EXPECT_FALSE(Shows(painted, QColor(20, 40, 90)));
+    EXPECT_FALSE(Shows(painted, QColor(230, 200, 0)));
 }
 
 TEST_F(ScaleTooltipTest, EveryCompositionRenewsTheTips) {
     open();
     ASSERT_TRUE(rest(10, 120));
-    EXPECT_EQ(tip()->text(), QStringLiteral("S=asin(nD/10)"));
+    EXPECT_EQ(tip()->text(), QStringLiteral("T=atan(nD/10)"));
     EXPECT_EQ(tip()->textColour(), kScaleTooltipText);
 
     // Turning the rule over replaces the tools: the tip of the front face
