@@ -183,24 +183,24 @@ constexpr Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
 
 INSTANTIATE_TEST_SUITE_P(
     ClosePaths, CloseResetTest,
-    testing::Values(
-        CloseCase{"CloseShift", ClosePath::Close, kShift, false, true},
-        CloseCase{"CloseShiftCtrl", ClosePath::Close, kShiftCtrl, false, false},
-        CloseCase{"CloseShiftRightButton", ClosePath::Close, kShift, true, false},
-        CloseCase{"CloseNothingHeld", ClosePath::Close, kNone, false, false},
-        CloseCase{"CloseBoxShift", ClosePath::CloseBox, kShift, false, true},
-        CloseCase{"CloseBoxShiftCtrl", ClosePath::CloseBox, kShiftCtrl, false, false},
-        CloseCase{"CloseBoxShiftRightButton", ClosePath::CloseBox, kShift, true, false},
-        CloseCase{"CloseBoxNothingHeld", ClosePath::CloseBox, kNone, false, false},
-        // Alt+F4 is the window manager's: its close request with Alt held.
-        CloseCase{"AltF4Shift", ClosePath::CloseBox, kShiftAlt, false, true},
-        CloseCase{"AltF4", ClosePath::CloseBox, kAlt, false, false},
-        // Ctrl+X holds Ctrl, so it never resets.
-        CloseCase{"CtrlX", ClosePath::ExitKey, kCtrl, false, false},
-        CloseCase{"CtrlXRightButton", ClosePath::ExitKey, kCtrl, true, false},
-        CloseCase{"ExitMenuShift", ClosePath::ExitCommand, kShift, false, true},
-        CloseCase{"ExitMenuShiftCtrl", ClosePath::ExitCommand, kShiftCtrl, false, false},
-        CloseCase{"ExitMenuNothingHeld", ClosePath::ExitCommand, kNone, false, false}),
+    testing::Values(CloseCase{"CloseShift", ClosePath::Close, kShift, false, true},
+                    CloseCase{"CloseShiftCtrl", ClosePath::Close, kShiftCtrl, false, false},
+                    CloseCase{"CloseShiftRightButton", ClosePath::Close, kShift, true, false},
+                    CloseCase{"CloseNothingHeld", ClosePath::Close, kNone, false, false},
+                    CloseCase{"CloseBoxShift", ClosePath::CloseBox, kShift, false, true},
+                    CloseCase{"CloseBoxShiftCtrl", ClosePath::CloseBox, kShiftCtrl, false, false},
+                    CloseCase{"CloseBoxShiftRightButton", ClosePath::CloseBox, kShift, true, false},
+                    CloseCase{"CloseBoxNothingHeld", ClosePath::CloseBox, kNone, false, false},
+                    // Alt+F4 is the window manager's: its close request with Alt held.
+                    CloseCase{"AltF4Shift", ClosePath::CloseBox, kShiftAlt, false, true},
+                    CloseCase{"AltF4", ClosePath::CloseBox, kAlt, false, false},
+                    // Ctrl+X holds Ctrl, so it never resets.
+                    CloseCase{"CtrlX", ClosePath::ExitKey, kCtrl, false, false},
+                    CloseCase{"CtrlXRightButton", ClosePath::ExitKey, kCtrl, true, false},
+                    CloseCase{"ExitMenuShift", ClosePath::ExitCommand, kShift, false, true},
+                    CloseCase{"ExitMenuShiftCtrl", ClosePath::ExitCommand, kShiftCtrl, false,
+                              false},
+                    CloseCase{"ExitMenuNothingHeld", ClosePath::ExitCommand, kNone, false, false}),
     [](const testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -82,8 +82,8 @@ TEST_F(HelpKeysTest, EveryCommandOfTheRegistryIsNamedWithItsIdentifiersAndKeys) 
                 ASSERT_EQ(row.size(), 2);  // the table of commands without a key
             } else {
                 ASSERT_EQ(row.size(), 3);
-                EXPECT_EQ(row[0], QStringLiteral("<b>") + keys.toHtmlEscaped() +
-                                      QStringLiteral("</b>"));
+                EXPECT_EQ(row[0],
+                          QStringLiteral("<b>") + keys.toHtmlEscaped() + QStringLiteral("</b>"));
             }
             EXPECT_FALSE(row[row.size() - 2].trimmed().isEmpty()) << "the command has a name";
         }
@@ -130,9 +130,9 @@ TEST_F(HelpKeysTest, ThePagesAreWhatTheRegistryGivesNow) {
     const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
     if (python.isEmpty()) GTEST_SKIP() << "python3 is not installed";
     QProcess generator;
-    generator.start(python, {QStringLiteral(TESMARK_SOURCE_DIR "/scripts/make_help_keys.py"),
-                             QStringLiteral("--cli"), QStringLiteral(TESMARK_CLI),
-                             QStringLiteral("--check")});
+    generator.start(
+        python, {QStringLiteral(TESMARK_SOURCE_DIR "/scripts/make_help_keys.py"),
+                 QStringLiteral("--cli"), QStringLiteral(TESMARK_CLI), QStringLiteral("--check")});
     ASSERT_TRUE(generator.waitForFinished(30000));
     EXPECT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
 }

@@ -31,8 +31,12 @@ class ScaleTooltipTest : public testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         QApplication::processEvents();
     }
-    ClientArea* client() const { return window->findChild<ClientArea*>(QStringLiteral("ClientArea")); }
-    ScaleTooltip* tip() const { return window->findChild<ScaleTooltip*>(QStringLiteral("ScaleTooltip")); }
+    ClientArea* client() const {
+        return window->findChild<ClientArea*>(QStringLiteral("ClientArea"));
+    }
+    ScaleTooltip* tip() const {
+        return window->findChild<ScaleTooltip*>(QStringLiteral("ScaleTooltip"));
+    }
 
     // The mouse rests at client point (x, y): the help event Qt sends then.
     bool rest(int x, int y) {
@@ -65,7 +69,7 @@ struct TipCase {
 
 TEST_F(ScaleTooltipTest, TheTipShowsTheFormulaInTheColourOfItsRowAndFace) {
     const TipCase cases[] = {
-        {0, 10, 180, "DI=10/D", kRed},         // R8 on the front: DI
+        {0, 10, 180, "DI=10/D", kRed},                              // R8 on the front: DI
         {0, 10, 45, "Hello. I'm Slide Rule.", kScaleTooltipGreen},  // R0: the brand line
         {0, 10, 60, "K=D^3", kScaleTooltipText},
         {0, 29, 192, "DI=10/D", kRed},
@@ -97,8 +101,8 @@ TEST_F(ScaleTooltipTest, OutsideTheNamesNoTipShows) {
     ASSERT_TRUE(rest(10, 180));
     ASSERT_TRUE(tip()->isVisible());
     // x = 30 is the right edge of the areas, y = 208 the bottom of R9.
-    for (const QPoint p : {QPoint(30, 180), QPoint(0, 180), QPoint(10, 39), QPoint(10, 208),
-                           QPoint(200, 180)}) {
+    for (const QPoint p :
+         {QPoint(30, 180), QPoint(0, 180), QPoint(10, 39), QPoint(10, 208), QPoint(200, 180)}) {
         SCOPED_TRACE(::testing::Message() << p.x() << ", " << p.y());
         EXPECT_FALSE(rest(p.x(), p.y()));
         EXPECT_FALSE(tip()->isVisible());
