@@ -101,6 +101,10 @@ bool ScaleTooltip::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Leave:
             if (watched == over_) hideTip();
             break;
+        case QEvent::Hide:
+            // The name's window closing or minimized takes its tip along.
+            if (over_ != nullptr && (watched == over_ || watched == over_->window())) hideTip();
+            break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:

@@ -2,11 +2,11 @@
 // The formula tooltip over the scale names: one tooltip window owned by the
 // main window, shown for the name under the resting mouse and hidden when
 // the mouse leaves that name, a button or key is pressed, the wheel turns or
-// the window goes inactive. It is a window of its own rather than QToolTip:
-// QToolTip takes its colours from the application's palette, shared with
-// every other tooltip and the desktop's theme, while this one keeps its
-// near-black (or the name's green or red) text on light grey with 3-pixel
-// margins under any style or palette.
+// the window goes inactive or hides. It is a window of its own rather than
+// QToolTip: QToolTip takes its colours from the application's palette,
+// shared with every other tooltip and the desktop's theme, while this one
+// keeps its near-black (or the name's green or red) text on light grey with
+// 3-pixel margins under any style or palette.
 #include <QBasicTimer>
 #include <QLabel>
 #include <QRect>

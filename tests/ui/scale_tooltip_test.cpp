@@ -152,7 +152,7 @@ TEST_F(ScaleTooltipTest, EveryCompositionRenewsTheTips) {
     EXPECT_EQ(tip()->text(), QStringLiteral("CIF=10/(nD*PI)"));
 }
 
-TEST_F(ScaleTooltipTest, APressOrLeavingTheNameHidesTheTip) {
+TEST_F(ScaleTooltipTest, AKeyLeavingTheNameOrHidingTheWindowHidesTheTip) {
     open();
     ASSERT_TRUE(rest(10, 180));
     QTest::mouseMove(window->windowHandle(), client()->mapTo(window.get(), QPoint(12, 185)));
@@ -163,6 +163,10 @@ TEST_F(ScaleTooltipTest, APressOrLeavingTheNameHidesTheTip) {
     ASSERT_TRUE(rest(10, 180));
     QTest::keyClick(window->windowHandle(), Qt::Key_Shift);
     EXPECT_FALSE(tip()->isVisible());
+
+    ASSERT_TRUE(rest(10, 180));
+    window->hide();
+    EXPECT_FALSE(tip()->isVisible()) << "the window's tip goes with it";
 }
 
 }  // namespace
