@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <map>
 
 #include "ops/accelerator_table.h"
@@ -129,7 +130,12 @@ TEST_F(HelpKeysTest, TheBooksNamesBelongToCommandsOfTheRegistry) {
 TEST_F(HelpKeysTest, ThePagesAreWhatTheRegistryGivesNow) {
     const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
     if (python.isEmpty()) GTEST_SKIP() << "python3 is not installed";
+    // The program reads a profile of its own, not the user's.
+    QTemporaryDir config;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     QProcess generator;
+    generator.setProcessEnvironment(environment);
     generator.start(
         python, {QStringLiteral(TESMARK_SOURCE_DIR "/scripts/make_help_keys.py"),
                  QStringLiteral("--cli"), QStringLiteral(TESMARK_CLI), QStringLiteral("--check")});
