@@ -30,8 +30,8 @@ void InitializationReset(RuleSession& session, WindowPort& port, CommandPort& co
     port.focusBar(BarId::Cursor);
 }
 
-bool ClosingResets(const WindowPort& port) {
-    return port.shiftDown() && !port.ctrlDown() && !port.rightButtonDown();
+bool ClosingResets(const HeldInput& held) {
+    return held.shift && !held.ctrl && !held.rightButton;
 }
 
 }  // namespace tesmark

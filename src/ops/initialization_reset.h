@@ -11,7 +11,14 @@ namespace tesmark {
 
 void InitializationReset(RuleSession& session, WindowPort& port, CommandPort& commands);
 
+// What is held down at the moment the window closes.
+struct HeldInput {
+    bool shift = false;
+    bool ctrl = false;
+    bool rightButton = false;
+};
+
 // Whether a close resets first: Shift down, Ctrl up, the right button up.
-bool ClosingResets(const WindowPort& port);
+bool ClosingResets(const HeldInput& held);
 
 }  // namespace tesmark

@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QToolTip>
 
 #include "ui/main_window.h"
 
@@ -51,14 +50,10 @@ void ClientArea::contextMenuEvent(QContextMenuEvent* event) {
 
 bool ClientArea::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
+        // The formula tooltip of the name under the resting mouse, coloured
+        // by its row and the face shown.
         auto* help = static_cast<QHelpEvent*>(event);
-        const QString text = window_->scaleTooltipAt(help->pos().x(), help->pos().y());
-        if (text.isEmpty()) {
-            QToolTip::hideText();
-            event->ignore();
-        } else {
-            QToolTip::showText(help->globalPos(), text, this);
-        }
+        if (!window_->showScaleTooltip(help->pos(), help->globalPos())) event->ignore();
         return true;
     }
     return QWidget::event(event);

@@ -19,6 +19,7 @@
 #include "ui/client_area.h"
 #include "ui/edit_box.h"
 #include "ui/rebar.h"
+#include "ui/scale_tooltip.h"
 #include "ui/slide_bar.h"
 #include "ui/window_geometry.h"
 
@@ -57,6 +58,8 @@ CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
 
     view_ = std::make_unique<RuleView>(ClientWidth(state_.CxSize), backgroundTile_);
     createRebar();
+    // The formula tooltip, created once; every composition renews its texts.
+    scaleTooltip_ = new ScaleTooltip(this);
     composeAndReact();
     refreshMenusAndLanguage();
 
@@ -170,6 +173,9 @@ void CMainWindow::createRebar() {
 
 void CMainWindow::refreshScaleTooltips() {
     tooltipIds_ = RowTooltipIds(state_);
+    // The tip on show belongs to the names before the composition; the next
+    // rest of the mouse shows the new name's formula in its colour.
+    if (scaleTooltip_ != nullptr) scaleTooltip_->hideTip();
 }
 
 void CMainWindow::applyAccessibleNames() {

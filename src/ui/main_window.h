@@ -46,6 +46,7 @@ class EditBox;
 class Rebar;
 class RuleToolbar;
 class RuleView;
+class ScaleTooltip;
 class SlideBar;
 
 // The push buttons, by the commands they issue.
@@ -111,6 +112,10 @@ class CMainWindow : public QMainWindow, public WindowPort, public CommandPort {
     void clientMousePress(int x, int y);
     void clientDoubleClick(int x, int y);
     QString scaleTooltipAt(int x, int y) const;
+    // A help event at client point `at`: shows the formula tooltip of the
+    // name there in the colour of its row and face, or hides the tip when no
+    // name is there (false then).
+    bool showScaleTooltip(const QPoint& at, const QPoint& global);
 
     // What the window holds of the rule: the session of the operations and
     // the picture. The controls are found by their object names.
@@ -164,6 +169,7 @@ class CMainWindow : public QMainWindow, public WindowPort, public CommandPort {
     RuleSession session_;
     std::unique_ptr<RuleView> view_;
     std::array<int, 10> tooltipIds_{};
+    ScaleTooltip* scaleTooltip_ = nullptr;
 
     ClientArea* client_ = nullptr;
     Rebar* rebar_ = nullptr;

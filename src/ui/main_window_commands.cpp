@@ -215,7 +215,14 @@ void CMainWindow::zeroRoundMove(MoveTarget target) {
 
 void CMainWindow::closeEvent(QCloseEvent* event) {
     // Closing with Shift alone held starts the next run from the home state.
-    if (ClosingResets(*this)) initializationReset();
+    // The keys are asked of the window system as they are now: a close box,
+    // Alt+F4 or another close by the window manager reaches the program
+    // without a key event of its own, so the last event's modifiers may be
+    // old (Shift released in another window, say).
+    const Qt::KeyboardModifiers keys = QGuiApplication::queryKeyboardModifiers();
+    const HeldInput held{keys.testFlag(Qt::ShiftModifier), keys.testFlag(Qt::ControlModifier),
+                         QGuiApplication::mouseButtons().testFlag(Qt::RightButton)};
+    if (ClosingResets(held)) initializationReset();
     QMainWindow::closeEvent(event);
 }
 

@@ -13,10 +13,12 @@
 #include "ops/bar_commands.h"
 #include "ops/command_ids.h"
 #include "ops/mouse_handlers.h"
+#include "ops/scale_tooltip_style.h"
 #include "ui/accelerator_keys.h"
 #include "ui/client_area.h"
 #include "ui/edit_box.h"
 #include "ui/main_window.h"
+#include "ui/scale_tooltip.h"
 #include "ui/slide_bar.h"
 
 namespace tesmark {
@@ -49,6 +51,25 @@ QString CMainWindow::scaleTooltipAt(int x, int y) const {
         }
     }
     return {};
+}
+
+bool CMainWindow::showScaleTooltip(const QPoint& at, const QPoint& global) {
+    const QString text = scaleTooltipAt(at.x(), at.y());
+    if (text.isEmpty()) {
+        scaleTooltip_->hideTip();
+        return false;
+    }
+    QRect area;
+    for (int row = 0; row < kRowCount; ++row) {
+        const ScaleNameRect r = TooltipArea(row);
+        if (at.y() >= r.top && at.y() < r.bottom) {
+            area = QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+            break;
+        }
+    }
+    scaleTooltip_->showTip(global, text, ScaleTooltipTextColour(at.x(), at.y(), state_.SlideRev),
+                           client_, area);
+    return true;
 }
 
 void CMainWindow::keyPressEvent(QKeyEvent* event) {

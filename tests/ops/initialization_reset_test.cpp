@@ -82,10 +82,8 @@ TEST_F(InitializationResetTest, AClosingResetsOnlyWithShiftAlone) {
     };
     for (const Case& c : {Case{true, false, false, true}, Case{true, true, false, false},
                           Case{true, false, true, false}, Case{false, false, false, false}}) {
-        port.shift = c.shift;
-        port.ctrl = c.ctrl;
-        port.rightButton = c.right;
-        EXPECT_EQ(ClosingResets(port), c.resets) << c.shift << c.ctrl << c.right;
+        EXPECT_EQ(ClosingResets(HeldInput{c.shift, c.ctrl, c.right}), c.resets)
+            << c.shift << c.ctrl << c.right;
     }
 }
 
