@@ -482,11 +482,11 @@ def show_me():
     image = Image(BUTTON_W, BUTTON_H)
     image.sprite(1, 0, PLAY)
     small_rule(image, slide_shift=3)
-    glass = (11, RULE_TOP - 2, 17, BUTTON_H - 1)
+    glass = (10, RULE_TOP - 2, 16, BUTTON_H - 1)
     image.fill(glass[0], glass[1], glass[0], glass[3], BLUE)
     image.fill(glass[2], glass[1], glass[2], glass[3], BLUE)
     image.fill(glass[0], glass[1], glass[2], glass[1], BLUE)
-    image.fill(14, glass[1], 14, glass[3], RED)  # the hairline
+    image.fill(13, glass[1], 13, glass[3], RED)  # the hairline
     return image
 
 
