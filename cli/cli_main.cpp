@@ -21,6 +21,8 @@ int RunRender(const Args& args, std::ostream& out, std::ostream& err);
 int ParseRenderOnly(const Args& args, std::string& error);
 int RunCommands(const Args& args, std::ostream& out, std::ostream& err);
 int ParseCommandsOnly(const Args& args, std::string& error);
+int RunPlay(const Args& args, std::ostream& out, std::ostream& err);
+int ParsePlayOnly(const Args& args, std::string& error);
 
 namespace {
 
@@ -31,6 +33,7 @@ const Command kCommands[] = {
     {"tables", "print graduation tables as CSV or JSON", RunTables, ParseTablesOnly},
     {"commands", "list the commands with their keys, menu texts and states", RunCommands,
      ParseCommandsOnly},
+    {"play", "plan a calculation's moves, play them and read the result", RunPlay, ParsePlayOnly},
     {"help", "show this help", nullptr, nullptr},
 };
 
