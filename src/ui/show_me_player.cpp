@@ -16,8 +16,7 @@
 
 namespace tesmark {
 
-ShowMePlayer::ShowMePlayer(CMainWindow& window)
-    : QWidget(&window, Qt::Tool), window_(window) {
+ShowMePlayer::ShowMePlayer(CMainWindow& window) : QWidget(&window, Qt::Tool), window_(window) {
     setObjectName(QStringLiteral("ShowMePlayer"));
     timer_ = new QTimer(this);
     timer_->setInterval(kShowMeStepMilliseconds);

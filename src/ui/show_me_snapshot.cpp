@@ -7,7 +7,7 @@ namespace tesmark {
 
 RuleSnapshot CaptureRule(const RuleSession& session) {
     const RuleState& s = session.state;
-    return {s.SlidePos, s.CursorPos, s.SlideRev, s.SinNum,  s.ScalePI,
+    return {s.SlidePos, s.CursorPos, s.SlideRev, s.SinNum,    s.ScalePI,
             s.ScaleST,  s.ScaleLL,   s.NumFoucs, session.undo};
 }
 
@@ -30,8 +30,7 @@ void RestoreRule(const RuleSnapshot& snapshot, CommandTarget& target) {
     state.ScaleLL = snapshot.ScaleLL;
     state.NumFoucs = snapshot.NumFoucs;
     session.undo = snapshot.undo;
-    target.window.setBarThumb(BarId::Slide,
-                              SaturateToInt32(BarPosition(state, MoveTarget::Slide)));
+    target.window.setBarThumb(BarId::Slide, SaturateToInt32(BarPosition(state, MoveTarget::Slide)));
     target.window.setBarThumb(BarId::Cursor,
                               SaturateToInt32(BarPosition(state, MoveTarget::Cursor)));
     // Both elements may jump and the focus frame may move: paint it all.

@@ -92,8 +92,17 @@ struct RulePlace {
 };
 RulePlace PlaceOf(const RuleSession& s) {
     const RuleState& r = s.state;
-    return {r.SlidePos, r.CursorPos, r.SlideRev, r.SinNum,     r.ScalePI,        r.ScaleST,
-            r.ScaleLL,  r.NumFoucs,  s.undo.kind, s.undo.savedSlidePos, s.undo.savedCursorPos};
+    return {r.SlidePos,
+            r.CursorPos,
+            r.SlideRev,
+            r.SinNum,
+            r.ScalePI,
+            r.ScaleST,
+            r.ScaleLL,
+            r.NumFoucs,
+            s.undo.kind,
+            s.undo.savedSlidePos,
+            s.undo.savedCursorPos};
 }
 
 TEST_F(ShowMeTest, TheOperationMenuOffersItWithItsKeyInBothLanguages) {
@@ -122,8 +131,7 @@ TEST_F(ShowMeTest, ARefusalStaysInTheDialogInTheLanguage) {
         initial.Language = language;
         open(initial);
         typeCalculation(QStringLiteral("2 + 3"));
-        const std::string expected =
-            PlanCalculation("2 + 3", state, LanguageOf(language)).refusal;
+        const std::string expected = PlanCalculation("2 + 3", state, LanguageOf(language)).refusal;
         ASSERT_FALSE(expected.empty());
         EXPECT_TRUE(dialog()->isVisible()) << "the text can be mended";
         EXPECT_TRUE(dialog()->refusal()->isVisible());
@@ -156,11 +164,10 @@ TEST_F(ShowMeTest, NextPlaysEveryStepAndEndsWithTheResultAsTheFocusReading) {
         EXPECT_FALSE(player()->halted()) << player()->message().toStdString();
         // The status line says what the step did.
         const ShowMeStep& step = player()->plan().steps[static_cast<std::size_t>(i - 1)];
-        const double reading = step.kind == ShowMeStepKind::Read
-                                   ? CurrentReading(step.slot, state)
-                                   : step.value;
-        EXPECT_EQ(status(), ToQString(ShowMeStepText(step, player()->plan(), Language::English,
-                                                      reading)));
+        const double reading =
+            step.kind == ShowMeStepKind::Read ? CurrentReading(step.slot, state) : step.value;
+        EXPECT_EQ(status(),
+                  ToQString(ShowMeStepText(step, player()->plan(), Language::English, reading)));
     }
     EXPECT_FALSE(playerButton("ShowMeNext")->isEnabled());
     EXPECT_FALSE(playerButton("ShowMeRun")->isEnabled());
