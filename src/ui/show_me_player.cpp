@@ -31,7 +31,9 @@ ShowMePlayer::ShowMePlayer(CMainWindow& window) : QWidget(&window, Qt::Tool), wi
     steps_->setObjectName(QStringLiteral("ShowMeSteps"));
     steps_->setSelectionMode(QAbstractItemView::NoSelection);
     steps_->setFocusPolicy(Qt::NoFocus);
-    steps_->setMinimumSize(420, 150);
+    // Room for the longest plans (about eight steps) without a scroll bar.
+    steps_->setMinimumWidth(440);
+    steps_->setFixedHeight(steps_->fontMetrics().lineSpacing() * 8 + 8);
     progress_ = new QLabel(this);
     progress_->setObjectName(QStringLiteral("ShowMeProgress"));
     message_ = new QLabel(this);
@@ -126,7 +128,8 @@ void ShowMePlayer::refresh() {
         QFont font = item->font();
         font.setBold(i == played_ - 1);
         item->setFont(font);
-        if (i >= played_) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+        // The steps to come in grey, dark enough to be read ahead.
+        if (i >= played_) item->setForeground(QColor(112, 112, 112));
     }
     if (played_ > 0) steps_->scrollToItem(steps_->item(played_ - 1));
     progress_->setText(ShowMeText(texts.stepOf).arg(played_).arg(stepCount()));

@@ -102,7 +102,7 @@ inline constexpr std::array<RebarBand, 5> kRebarBands{{
     {kToolbarB, 175},
     {kEditBoxBand, 160},
     {kToolbarC, 310},
-    {kToolbarD, 170},
+    {kToolbarD, 205},  // 170 for the settings, 35 more for Show me
 }};
 inline constexpr int kRebarId = 3001;
 inline constexpr int kRebarBandMinChildWidth = 160;

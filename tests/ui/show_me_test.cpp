@@ -114,9 +114,17 @@ TEST_F(ShowMeTest, TheOperationMenuOffersItWithItsKeyInBothLanguages) {
     QAction* japanese = item(cmd::kShowMe);
     ASSERT_NE(japanese, nullptr);
     EXPECT_EQ(japanese->text(), QStringLiteral("計算の実演(&W)...\tF2"));
-    // The settings toolbar ends with its button.
+    // The settings toolbar ends with its button, in sight: its band is wide
+    // enough that no button moves into an overflow menu.
+    QApplication::processEvents();  // the reloaded toolbar lays out its buttons
     auto* settings = window->findChild<RuleToolbar*>("ToolbarD");
     EXPECT_EQ(settings->commandIds().value(settings->commandIds().size() - 1), cmd::kShowMe);
+    for (QAction* action : settings->actions()) {
+        if (action->isSeparator()) continue;
+        SCOPED_TRACE(action->data().toInt());
+        ASSERT_NE(settings->widgetForAction(action), nullptr);
+        EXPECT_TRUE(settings->widgetForAction(action)->isVisible());
+    }
     // The menu item opens the dialog, titled in the language.
     japanese->trigger();
     ASSERT_NE(dialog(), nullptr);
