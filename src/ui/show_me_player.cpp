@@ -136,7 +136,9 @@ void ShowMePlayer::refresh() {
 
     QString message;
     if (halted_) {
-        message = haltMessage_;
+        message = haltReason_ == HaltReason::ByHand    ? ShowMeText(texts.interrupted)
+                  : haltReason_ == HaltReason::Refused ? ShowMeText(texts.failed)
+                                                       : haltMessage_;
     } else if (played_ == 0) {
         message = ShowMeText(texts.ready);
     } else if (played_ == stepCount()) {
@@ -171,7 +173,7 @@ void ShowMePlayer::next() {
     if (!SameRulePlace(CaptureRule(window_.session()), expected_)) {
         if (played_ > 0) {
             // A move by hand that no repaint reported is caught here.
-            halt(ShowMeText(ShowMeTextsFor(language()).interrupted));
+            halt(HaltReason::ByHand);
             return;
         }
         // Nothing played yet: the plan starts again from the rule as it now
@@ -179,7 +181,7 @@ void ShowMePlayer::next() {
         const ShowMeOutcome again =
             PlanCalculation(plan_.expression, window_.session().state, LanguageOf(language()));
         if (!again.planned) {
-            halt(ToQString(again.refusal));
+            halt(HaltReason::NotPlanned, ToQString(again.refusal));
             return;
         }
         plan_ = again.plan;
@@ -195,7 +197,7 @@ void ShowMePlayer::next() {
     expected_ = CaptureRule(window_.session());
     window_.showMeStepPlayed();
     if (!moved) {
-        halt(ShowMeText(ShowMeTextsFor(language()).failed));
+        halt(HaltReason::Refused);
         showStepInStatus();
         return;
     }
@@ -241,13 +243,14 @@ void ShowMePlayer::ruleChanged() {
     // Before the first step nothing is being played; Next plans again.
     if (!active_ || applying_ || halted_ || played_ == 0) return;
     if (SameRulePlace(CaptureRule(window_.session()), expected_)) return;
-    halt(ShowMeText(ShowMeTextsFor(language()).interrupted));
+    halt(HaltReason::ByHand);
 }
 
-void ShowMePlayer::halt(const QString& reason) {
+void ShowMePlayer::halt(HaltReason reason, const QString& refusal) {
     timer_->stop();
     halted_ = true;
-    haltMessage_ = reason;
+    haltReason_ = reason;
+    haltMessage_ = refusal;
     refresh();
 }
 

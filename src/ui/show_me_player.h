@@ -59,7 +59,10 @@ class ShowMePlayer : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void halt(const QString& reason);
+    // Why the playback stopped; the texts follow the language, a refusal of
+    // the planner stands as it was given.
+    enum class HaltReason { ByHand, Refused, NotPlanned };
+    void halt(HaltReason reason, const QString& refusal = {});
     void refresh();  // the step list, the labels, the buttons and the status line
     void showStepInStatus();
     QString stepText(int index) const;
@@ -73,7 +76,8 @@ class ShowMePlayer : public QWidget {
     bool active_ = false;    // a plan is loaded and the window shows
     bool applying_ = false;  // the player itself is moving the rule
     bool halted_ = false;
-    QString haltMessage_;  // why it stopped, in the language of the moment
+    HaltReason haltReason_ = HaltReason::ByHand;
+    QString haltMessage_;  // the planner's refusal (NotPlanned)
 
     QTimer* timer_ = nullptr;
     QLabel* expression_ = nullptr;

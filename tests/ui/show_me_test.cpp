@@ -262,6 +262,12 @@ TEST_F(ShowMeTest, AMoveByHandStopsThePlayback) {
         EXPECT_EQ(player()->message(), QStringLiteral("Stopped: the rule was moved by hand. "
                                                       "Previous walks the moves back."));
         EXPECT_FALSE(playerButton("ShowMeNext")->isEnabled());
+        // The player follows the language, the reason too.
+        window->runCommand(cmd::kLanguageJapanese);
+        EXPECT_EQ(player()->message(),
+                  QStringLiteral("手で動かしたので停止しました。「前へ」で手順を戻せます。"));
+        EXPECT_EQ(playerButton("ShowMePrevious")->text(), QStringLiteral("前へ"));
+        window->runCommand(cmd::kLanguageEnglish);
         // The next tick, or Next, plays nothing more.
         player()->next();
         EXPECT_EQ(player()->played(), 1);
