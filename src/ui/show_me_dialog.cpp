@@ -27,8 +27,9 @@ ShowMeDialog::ShowMeDialog(Attempt attempt, QWidget* parent)
     prompt_->setBuddy(field_);
     examples_ = new QLabel(this);
     examples_->setWordWrap(true);
+    // The examples in grey, dark enough to read.
     QPalette grey = examples_->palette();
-    grey.setColor(QPalette::WindowText, grey.color(QPalette::Disabled, QPalette::WindowText));
+    grey.setColor(QPalette::WindowText, QColor(96, 96, 96));
     examples_->setPalette(grey);
     refusal_ = new QLabel(this);
     refusal_->setObjectName(QStringLiteral("ShowMeRefusal"));

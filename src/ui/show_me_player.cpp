@@ -82,6 +82,8 @@ void ShowMePlayer::start(const ShowMePlan& plan) {
     active_ = true;
     expected_ = CaptureRule(window_.session());
     retranslate(language());
+    // A message of the playback before stands for nothing now.
+    showStepInStatus();
     if (!isVisible()) {
         // Below the main window, where it hides none of the rule.
         const QRect frame = window_.frameGeometry();
