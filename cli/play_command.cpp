@@ -147,8 +147,8 @@ int ParsePlayOnly(const Args& args, std::string& error) {
 int RunPlay(const Args& args, std::ostream& out, std::ostream& err) {
     PlayRequest request;
     std::string error;
-    if (const std::optional<int> code =
-            StopAfterParse(ParsePlay(args, request, error), "play", error, out, err, PrintPlayHelp)) {
+    if (const std::optional<int> code = StopAfterParse(ParsePlay(args, request, error), "play",
+                                                       error, out, err, PrintPlayHelp)) {
         return *code;
     }
     RuleState state;
@@ -189,9 +189,8 @@ int RunPlay(const Args& args, std::ostream& out, std::ostream& err) {
                 << "\n";
             return kExitFailed;
         }
-        const double reading = step.kind == ShowMeStepKind::Command
-                                   ? NoReading
-                                   : CurrentReading(step.slot, state);
+        const double reading =
+            step.kind == ShowMeStepKind::Command ? NoReading : CurrentReading(step.slot, state);
         const std::string text = ShowMeStepText(step, plan, language, reading);
         if (request.json) {
             out << (index > 1 ? ", " : "") << "{\"step\": " << index << ", \"kind\": \""
@@ -204,21 +203,26 @@ int RunPlay(const Args& args, std::ostream& out, std::ostream& err) {
                         << (step.target == MoveTarget::Slide ? "slide" : "cursor") << "\"";
                 }
                 out << ", \"slot\": " << step.slot << ", \"scale\": " << JsonString(step.scale)
-                    << ", \"value\": " << Number(step.value) << ", \"reading\": " << Number(reading);
+                    << ", \"value\": " << Number(step.value)
+                    << ", \"reading\": " << Number(reading);
             }
             out << ", \"state\": " << StateJson(state) << "}";
         } else {
-            out << index << ". " << text << "\n   " << MoveText(step) << "\n   after: "
-                << StateText(state) << "\n";
+            out << index << ". " << text << "\n   " << MoveText(step)
+                << "\n   after: " << StateText(state) << "\n";
         }
     }
     const double result = ShowMeResult(plan, session);
-    const double relativeError = std::abs(result - plan.exact) / std::abs(plan.exact);
+    // A result of 0 (log 1) has no relative error: the error is then absolute.
+    const double relativeError = plan.exact != 0.0
+                                     ? std::abs(result - plan.exact) / std::abs(plan.exact)
+                                     : std::abs(result - plan.exact);
     if (request.json) {
-        out << "], \"exponent\": " << plan.exponent << ", \"characteristic\": "
-            << plan.characteristic << ", \"negative\": " << (plan.negative ? "true" : "false")
-            << ", \"result\": " << Number(result) << ", \"relativeError\": "
-            << Number(relativeError) << "}\n";
+        out << "], \"exponent\": " << plan.exponent
+            << ", \"characteristic\": " << plan.characteristic
+            << ", \"negative\": " << (plan.negative ? "true" : "false")
+            << ", \"result\": " << Number(result)
+            << ", \"relativeError\": " << Number(relativeError) << "}\n";
     } else {
         char error[32];
         std::snprintf(error, sizeof error, "%.3g", relativeError);

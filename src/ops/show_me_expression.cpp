@@ -27,13 +27,13 @@ constexpr NamedFunction kFunctions[] = {
 };
 
 // The symbols beyond ASCII, as UTF-8.
-constexpr std::string_view kTimes = "\xC3\x97";        // ×
-constexpr std::string_view kMiddleDot = "\xC2\xB7";    // ·
-constexpr std::string_view kDivide = "\xC3\xB7";       // ÷
-constexpr std::string_view kRoot = "\xE2\x88\x9A";     // √
-constexpr std::string_view kCubeRoot = "\xE2\x88\x9B"; // ∛
-constexpr std::string_view kPi = "\xCF\x80";           // π
-constexpr std::string_view kMinus = "\xE2\x88\x92";    // − (minus sign)
+constexpr std::string_view kTimes = "\xC3\x97";         // ×
+constexpr std::string_view kMiddleDot = "\xC2\xB7";     // ·
+constexpr std::string_view kDivide = "\xC3\xB7";        // ÷
+constexpr std::string_view kRoot = "\xE2\x88\x9A";      // √
+constexpr std::string_view kCubeRoot = "\xE2\x88\x9B";  // ∛
+constexpr std::string_view kPi = "\xCF\x80";            // π
+constexpr std::string_view kMinus = "\xE2\x88\x92";     // − (minus sign)
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -171,23 +171,48 @@ class Parser {
         return failed() ? -1 : left;
     }
 
+    // Each parenthesis, function, root and exponent is one level of nesting.
     int factor() {
-        if (!enter()) return -1;
         int base = unit();
         skipSpaces();
         if (!failed() && take("^")) {
+            if (!enter()) return -1;
             skipSpaces();
             int exponent;
             if (take("-") || take(kMinus)) {
                 const int magnitude = factor();
                 exponent = failed() ? -1 : add({ShowMeOp::Negate, 0.0, {}, magnitude, -1});
+            } else if (negativeInParentheses()) {
+                // "^(-1/3)": the parentheses hold a negative exponent.
+                if (!enter()) return -1;
+                take("(");
+                skipSpaces();
+                if (!take("-")) take(kMinus);
+                const int magnitude = product();
+                skipSpaces();
+                if (!failed() && !take(")")) {
+                    if (at_ >= text_.size()) {
+                        setError(ShowMeParseError::MissingParenthesis);
+                    } else {
+                        setError(unexpectedHere(), shownCharacter());
+                    }
+                }
+                leave();
+                exponent = failed() ? -1 : add({ShowMeOp::Negate, 0.0, {}, magnitude, -1});
             } else {
                 exponent = factor();
             }
+            leave();
             base = failed() ? -1 : add({ShowMeOp::Power, 0.0, {}, base, exponent});
         }
-        leave();
         return failed() ? -1 : base;
+    }
+
+    bool negativeInParentheses() const {
+        if (!lookingAt("(")) return false;
+        std::size_t at = at_ + 1;
+        while (at < text_.size() && (text_[at] == ' ' || text_[at] == '\t')) ++at;
+        return text_.substr(at, 1) == "-" || text_.substr(at, kMinus.size()) == kMinus;
     }
 
     int unit() {
@@ -270,7 +295,8 @@ class Parser {
         // from_chars reads the same in every locale; "5." and ".5" are fine.
         std::string digits(typed);
         if (digits.front() == '.') digits.insert(digits.begin(), '0');
-        const auto [end, status] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        const auto [end, status] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), value);
         const bool whole = status == std::errc() && end == digits.data() + digits.size();
         const std::string shown(typed.substr(0, std::min<std::size_t>(typed.size(), 24)));
         if (!whole) {

@@ -53,12 +53,12 @@ enum class ShowMeParseError {
     AddSubtract,
     Negative,
     Zero,
-    DoubleStar,          // "**": powers are written with ^
-    UnknownName,         // detail: the name
-    UnexpectedCharacter, // detail: the character, when it can be shown
+    DoubleStar,           // "**": powers are written with ^
+    UnknownName,          // detail: the name
+    UnexpectedCharacter,  // detail: the character, when it can be shown
     UnexpectedEnd,
     MissingParenthesis,
-    NumberOutOfRange,    // detail: the number as typed
+    NumberOutOfRange,  // detail: the number as typed
 };
 
 struct ShowMeParse {

@@ -30,17 +30,17 @@ namespace {
 
 // The cells the plans use. C and D stand in the same cells on both faces.
 struct PlanSlots {
-    int dLeft = 4;      // D at the slide's left index
-    int dRight = 20;    // D at the slide's right index
-    int k = 8;          // front: K under the hairline
-    int a = 9;          // front: A under the hairline
-    int t = 11;         // front: T or T0 under the hairline
-    int s = 12;         // front: S or S0 under the hairline
-    int ci = 12;        // back: CI under the hairline
-    int c = 13;         // C under the hairline
-    int d = 14;         // D under the hairline
-    int di = 15;        // front: DI under the hairline
-    int l = 16;         // front: L under the hairline
+    int dLeft = 4;    // D at the slide's left index
+    int dRight = 20;  // D at the slide's right index
+    int k = 8;        // front: K under the hairline
+    int a = 9;        // front: A under the hairline
+    int t = 11;       // front: T or T0 under the hairline
+    int s = 12;       // front: S or S0 under the hairline
+    int ci = 12;      // back: CI under the hairline
+    int c = 13;       // C under the hairline
+    int d = 14;       // D under the hairline
+    int di = 15;      // front: DI under the hairline
+    int l = 16;       // front: L under the hairline
 };
 constexpr PlanSlots kSlots;
 
@@ -148,8 +148,12 @@ struct Snapshot {
 class Planner {
   public:
     Planner(const ShowMeExpression& expression, const RuleState& start, Language language)
-        : e_(expression), state_(start), session_(state_), port_(session_),
-          target_{session_, port_, commands_}, language_(language) {
+        : e_(expression),
+          state_(start),
+          session_(state_),
+          port_(session_),
+          target_{session_, port_, commands_},
+          language_(language) {
         HeadlessWindowPort::RecordComposition(session_);
     }
 
@@ -157,8 +161,8 @@ class Planner {
         ShowMeOutcome outcome;
         outcome.plan.expression = WriteShowMeExpression(e_);
         outcome.plan.exact = EvaluateShowMeExpression(e_);
-        if (!std::isfinite(outcome.plan.exact) || outcome.plan.exact == 0.0 ||
-            std::abs(outcome.plan.exact) > 1e200 || std::abs(outcome.plan.exact) < 1e-200) {
+        const double size = std::abs(outcome.plan.exact);
+        if (!std::isfinite(size) || size > 1e200 || (size != 0.0 && size < 1e-200)) {
             outcome.refusal = ShowMeReachRefusal(ShowMeReach::Magnitude,
                                                  ShowMeResultText(outcome.plan.exact), language_);
             return outcome;
@@ -210,7 +214,8 @@ class Planner {
         if (step.kind != ShowMeStepKind::Command) {
             const int focus = state_.NumFoucs;
             const SlotPlace place = PlaceOfSlot(focus);
-            if (place.row >= 0) step.scale = FaceLayout(state_)[static_cast<std::size_t>(place.row)].name;
+            if (place.row >= 0)
+                step.scale = FaceLayout(state_)[static_cast<std::size_t>(place.row)].name;
             step.scaleKind = ScaleOfSlot(focus, state_).kind;
         }
         steps_.push_back(std::move(step));
@@ -379,22 +384,27 @@ class Planner {
         out.read.expected = carried ? product / 10.0 : product;
         out.read.exponent = a.read.exponent + mb.exponent + (carried ? 1 : 0);
 
-        if (a.where == Where::Index) {
-            const Snapshot before = save();
-            if (!move(kSlots.c, MoveTarget::Cursor, mb.mantissa)) return std::nullopt;
-            if (hairlineOnSlide()) return out;
-            restore(before);
-            const std::optional<OnRule> on = toHairline(a);
-            if (!on) return std::nullopt;
-            a = *on;
+        // A power of ten moves nothing: only the decimal point shifts.
+        if (mb.mantissa == 1.0) {
+            a.read.exponent += mb.exponent;
+            return a;
         }
         const Snapshot before = save();
-        if (!indexUnderHairline() || !move(kSlots.c, MoveTarget::Cursor, mb.mantissa)) {
-            return std::nullopt;
+        if (a.where == Where::Index) {
+            if (!move(kSlots.c, MoveTarget::Cursor, mb.mantissa)) return std::nullopt;
+            if (hairlineOnSlide()) return out;
+            // The index already stands where it can: the hairline goes to it
+            // for CI.
+            restore(before);
+            if (!allowCI || !toHairline(a)) return std::nullopt;
+        } else {
+            if (!indexUnderHairline() || !move(kSlots.c, MoveTarget::Cursor, mb.mantissa)) {
+                return std::nullopt;
+            }
+            if (hairlineOnSlide()) return out;
+            restore(before);
+            if (!allowCI) return std::nullopt;
         }
-        if (hairlineOnSlide()) return out;
-        restore(before);
-        if (!allowCI) return std::nullopt;
         if (!face(true) || !move(kSlots.ci, MoveTarget::Slide, mb.mantissa)) return std::nullopt;
         out.where = Where::Index;
         out.slot = indexD();
@@ -406,6 +416,11 @@ class Planner {
         const std::optional<OnRule> on = toHairline(a);
         if (!on) return std::nullopt;
         const Magnitude mb = MagnitudeOf(b);
+        if (mb.mantissa == 1.0) {
+            OnRule out = *on;
+            out.read.exponent -= mb.exponent;
+            return out;
+        }
         const double quotient = on->read.expected / mb.mantissa;
         const bool borrowed = quotient < 1.0;
         OnRule out;
@@ -517,7 +532,8 @@ class Planner {
         double exact = 0.0;
         switch (op) {
             case ShowMeOp::Sin:
-                if (!(degrees >= smallest && degrees <= 90.0)) return refuse(ShowMeReach::Sine, angle);
+                if (!(degrees >= smallest && degrees <= 90.0))
+                    return refuse(ShowMeReach::Sine, angle);
                 exact = std::sin(radians);
                 break;
             case ShowMeOp::Cos:
@@ -597,7 +613,8 @@ class Planner {
     // e^y: the hairline on D at y's mantissa; LL(3 + y's exponent) shows e^y.
     std::optional<OnRule> exponential(double y) {
         const double size = std::abs(y);
-        if (!(size >= 0.001 && size < 10.0)) return refuse(ShowMeReach::Exponential, ShowMeNumberText(y));
+        if (!(size >= 0.001 && size < 10.0))
+            return refuse(ShowMeReach::Exponential, ShowMeNumberText(y));
         const Magnitude m = MagnitudeOf(size);
         const int k = 3 + m.exponent;
         if (!face(true) || !pairFor(k)) return std::nullopt;
@@ -662,6 +679,10 @@ class Planner {
             kr = *k - n.exponent - (onD < n.mantissa ? 1 : 0);
             if (!move(kSlots.c, MoveTarget::Slide, n.mantissa)) return std::nullopt;
             column = ReadingColumn::LeftIndex;
+        } else if (MagnitudeOf(std::abs(yv)).mantissa == 1.0) {
+            // y a power of ten: the power stands under the hairline on the
+            // scale that many decades further.
+            kr = *k + MagnitudeOf(std::abs(yv)).exponent;
         } else {
             const Magnitude m = MagnitudeOf(std::abs(yv));
             kr = *k + m.exponent + (onD * m.mantissa >= 10.0 ? 1 : 0);
@@ -782,7 +803,8 @@ bool PlayShowMeStep(const ShowMeStep& step, CommandTarget& target) {
             session.state.NumFoucs = static_cast<int16_t>(step.slot);
             // As the value moves do: undo first, then the move by value.
             StoreUndo(session.undo, session.state, step.target);
-            const int32_t result = MoveToValue(session, target.window, step.value, step.target, true);
+            const int32_t result =
+                MoveToValue(session, target.window, step.value, step.target, true);
             target.window.focusBar(BarOfTarget(step.target));
             return result != kMoveRefused;
         }

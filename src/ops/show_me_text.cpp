@@ -37,17 +37,19 @@ TwoLanguages ParseText(ShowMeParseError error) {
             return {"The calculation is too long: at most 200 characters.",
                     "計算式が長すぎます。200 文字以内にしてください。"};
         case ShowMeParseError::TooDeep:
-            return {"The calculation nests too deeply: at most 16 levels of parentheses, functions "
-                    "and powers.",
-                    "計算式の入れ子が深すぎます。かっこ・関数・べき乗は 16 段までです。"};
+            return {
+                "The calculation nests too deeply: at most 16 levels of parentheses, functions "
+                "and powers.",
+                "計算式の入れ子が深すぎます。かっこ・関数・べき乗は 16 段までです。"};
         case ShowMeParseError::AddSubtract:
             return {"A slide rule multiplies and divides; it cannot add or subtract.",
                     "計算尺でできるのは掛け算と割り算で、足し算や引き算はできません。"};
         case ShowMeParseError::Negative:
-            return {"A slide rule shows no negative numbers: its scales are logarithmic. Work with "
-                    "the size of the number and keep the sign in your head.",
-                    "計算尺の目盛は対数目盛なので、負の数は表せません。"
-                    "数の大きさだけを計算し、符号は頭の中で扱ってください。"};
+            return {
+                "A slide rule shows no negative numbers: its scales are logarithmic. Work with "
+                "the size of the number and keep the sign in your head.",
+                "計算尺の目盛は対数目盛なので、負の数は表せません。"
+                "数の大きさだけを計算し、符号は頭の中で扱ってください。"};
         case ShowMeParseError::Zero:
             return {"A slide rule has no place for zero: a logarithmic scale never reaches 0.",
                     "対数目盛は 0 に届かないので、計算尺では 0 を扱えません。"};
@@ -55,17 +57,19 @@ TwoLanguages ParseText(ShowMeParseError error) {
             return {"Write a power with ^, for example 2^3 (not 2**3).",
                     "べき乗は ^ で書いてください（例: 2^3。2**3 とは書けません）。"};
         case ShowMeParseError::UnknownName:
-            return {"Unknown name \"%s\" at character %d: use sqrt, cbrt, sin, cos, tan, log, ln, "
-                    "e or pi.",
-                    "%d 文字目の「%s」は使えません。sqrt, cbrt, sin, cos, tan, log, ln, e, pi "
-                    "が使えます。"};
+            return {
+                "Unknown name \"%s\" at character %d: use sqrt, cbrt, sin, cos, tan, log, ln, "
+                "e or pi.",
+                "%d 文字目の「%s」は使えません。sqrt, cbrt, sin, cos, tan, log, ln, e, pi "
+                "が使えます。"};
         case ShowMeParseError::UnexpectedCharacter:
             return {"Cannot read the calculation at character %d%s.",
                     "%d 文字目%sが読み取れません。"};
         case ShowMeParseError::UnexpectedEnd:
-            return {"The calculation ends too early: a number or a function is missing at the "
-                    "end.",
-                    "計算式が途中で終わっています。最後の数か関数が抜けています。"};
+            return {
+                "The calculation ends too early: a number or a function is missing at the "
+                "end.",
+                "計算式が途中で終わっています。最後の数か関数が抜けています。"};
         case ShowMeParseError::MissingParenthesis:
             return {"A closing parenthesis is missing.", "閉じかっこ「)」が足りません。"};
         case ShowMeParseError::NumberOutOfRange:
@@ -84,32 +88,37 @@ TwoLanguages ReachText(ShowMeReach reach) {
             return {"cos %s: the S and S0 scales show cosines of 0° to 89.4° (1 to 0.01).",
                     "cos %s: S・S0 目盛で読める余弦は 0° から 89.4° まで（1〜0.01）です。"};
         case ShowMeReach::Tangent:
-            return {"tan %s: the T and T0 scales show tangents of 0.573° to 84.3° (0.01 to 100).",
-                    "tan %s: T・T0 目盛で読める正接は 0.573° から 84.3° まで（0.01〜100）です。"};
+            return {"tan %s: the T and T0 scales show tangents of 0.573° to 89.4° (0.01 to 100).",
+                    "tan %s: T・T0 目盛で読める正接は 0.573° から 89.4° まで（0.01〜100）です。"};
         case ShowMeReach::Logarithm:
-            return {"ln %s: the LL scales hold values from 1.001 to 22026 and their reciprocals; "
-                    "1 itself lies beyond them.",
-                    "ln %s: LL 目盛にあるのは 1.001 から 22026 までの値とその逆数だけで、1 "
-                    "そのものはありません。"};
+            return {
+                "ln %s: the LL scales hold only values from 1.001 to 22026 and their "
+                "reciprocals (1 itself is not among them).",
+                "ln %s: LL 目盛にあるのは 1.001 から 22026 までの値とその逆数だけです"
+                "（1 そのものはありません）。"};
         case ShowMeReach::Exponential:
-            return {"e^%s: the LL scales show e^x for x from 0.001 to 10 (and e^-x on the "
-                    "reciprocal scales).",
-                    "e^%s: LL 目盛で読めるのは x が 0.001 から 10 までの e^x（逆数目盛では "
-                    "e^-x）です。"};
+            return {
+                "e^%s: the LL scales show e^x for x from 0.001 to 10 (and e^-x on the "
+                "reciprocal scales).",
+                "e^%s: LL 目盛で読めるのは x が 0.001 から 10 までの e^x（逆数目盛では "
+                "e^-x）です。"};
         case ShowMeReach::Power:
-            return {"%s lies beyond the LL scales: x^y must lie between e^0.001 and e^10 (or their "
-                    "reciprocals).",
-                    "%s は LL 目盛の範囲外です。x^y は e^0.001 から e^10 まで（またはその逆数）"
-                    "でなければなりません。"};
+            return {
+                "%s lies beyond the LL scales: x^y must lie between e^0.001 and e^10 (or their "
+                "reciprocals).",
+                "%s は LL 目盛の範囲外です。x^y は e^0.001 から e^10 まで（またはその逆数）"
+                "でなければなりません。"};
         case ShowMeReach::PowerBase:
-            return {"The base %s lies beyond the LL scales: they hold 1.001 to 22026 and their "
-                    "reciprocals.",
-                    "底 %s は LL 目盛の範囲外です。LL 目盛にあるのは 1.001 から 22026 "
-                    "までの値とその逆数です。"};
+            return {
+                "The base %s lies beyond the LL scales: they hold 1.001 to 22026 and their "
+                "reciprocals.",
+                "底 %s は LL 目盛の範囲外です。LL 目盛にあるのは 1.001 から 22026 "
+                "までの値とその逆数です。"};
         case ShowMeReach::NotPositive:
-            return {"An intermediate result, %s, is not positive: the rule goes on only with "
-                    "positive numbers.",
-                    "途中の結果 %s が正の数ではありません。計算尺で先へ進めるのは正の数だけです。"};
+            return {
+                "An intermediate result, %s, is not positive: the rule goes on only with "
+                "positive numbers.",
+                "途中の結果 %s が正の数ではありません。計算尺で先へ進めるのは正の数だけです。"};
         case ShowMeReach::Magnitude:
             return {"The result, %s, is beyond what the rule can keep track of.",
                     "結果 %s は扱える範囲を超えています。"};
@@ -137,7 +146,7 @@ std::string SignificantText(double value, int digits) {
         std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
         return Trimmed(buffer);
     }
-    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
+    std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
     return buffer;
 }
 
@@ -170,13 +179,19 @@ std::string MoveText(const ShowMeStep& step, Language language) {
                         : "Set the hairline on " + step.scale + " " + value;
     }
     if (place.column == ReadingColumn::Cursor) {
-        return japanese ? "滑尺を動かし、" + step.scale + " の " + value + " をカーソル線に合わせます"
-                        : "Bring " + step.scale + " " + value + " under the hairline";
+        return japanese
+                   ? "滑尺を動かし、" + step.scale + " の " + value + " をカーソル線に合わせます"
+                   : "Bring " + step.scale + " " + value + " under the hairline";
     }
     const std::string index = place.column == ReadingColumn::LeftIndex ? "1" : "10";
     return japanese ? "滑尺を動かし、C の " + index + " を " + step.scale + " の " + value +
                           " に合わせます"
                     : "Bring C " + index + " over " + step.scale + " " + value;
+}
+
+std::string ResultText(const ShowMeStep& step, double value) {
+    const bool logLog = step.scaleKind == ScaleKind::LL || step.scaleKind == ScaleKind::RecipLL;
+    return logLog ? ShowMeLogLogResultText(value) : ShowMeResultText(value);
 }
 
 std::string ReadText(const ShowMeStep& step, Language language, const std::string& result) {
@@ -186,13 +201,13 @@ std::string ReadText(const ShowMeStep& step, Language language, const std::strin
             return japanese ? "カーソル線の下の " + step.scale + " で結果を読みます: " + result
                             : "Read the result on " + step.scale + " under the hairline: " + result;
         case ReadingColumn::LeftIndex:
-            return japanese ? "左の指標（C の 1）の " + step.scale + " で結果を読みます: " + result
-                            : "Read the result on " + step.scale + " at the left index (C 1): " +
-                                  result;
+            return japanese
+                       ? "左の指標（C の 1）の " + step.scale + " で結果を読みます: " + result
+                       : "Read the result on " + step.scale + " at the left index (C 1): " + result;
         case ReadingColumn::RightIndex:
             return japanese ? "右の指標（C の 10）の " + step.scale + " で結果を読みます: " + result
-                            : "Read the result on " + step.scale + " at the right index (C 10): " +
-                                  result;
+                            : "Read the result on " + step.scale +
+                                  " at the right index (C 10): " + result;
     }
     return {};
 }
@@ -213,7 +228,7 @@ std::string ShowMeStepText(const ShowMeStep& step, const ShowMePlan& plan, Langu
             return ReadText(step, language,
                             reading == NoReading
                                 ? std::string("-")
-                                : ShowMeResultText(ShowMeValueOfReading(plan, reading)));
+                                : ResultText(step, ShowMeValueOfReading(plan, reading)));
     }
     return {};
 }
@@ -242,6 +257,16 @@ std::string ShowMeNumberText(double value) {
 
 std::string ShowMeResultText(double value) {
     return SignificantText(value, 3);
+}
+
+std::string ShowMeLogLogResultText(double value) {
+    const double offset = std::abs(value - 1.0);
+    if (!(offset > 0.0) || offset >= 0.1 || !std::isfinite(value)) return ShowMeResultText(value);
+    // Near 1 the digits that count are those of the distance from 1.
+    const int decimals = 2 - static_cast<int>(std::floor(std::log10(offset)));
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    return buffer;
 }
 
 }  // namespace tesmark
