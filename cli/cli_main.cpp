@@ -17,6 +17,10 @@ int RunReadings(const Args& args, std::ostream& out, std::ostream& err);
 int ParseReadingsOnly(const Args& args, std::string& error);
 int RunSet(const Args& args, std::ostream& out, std::ostream& err);
 int ParseSetOnly(const Args& args, std::string& error);
+int RunRound(const Args& args, std::ostream& out, std::ostream& err);
+int ParseRoundOnly(const Args& args, std::string& error);
+int RunMemories(const Args& args, std::ostream& out, std::ostream& err);
+int ParseMemoriesOnly(const Args& args, std::string& error);
 int RunRender(const Args& args, std::ostream& out, std::ostream& err);
 int ParseRenderOnly(const Args& args, std::string& error);
 int RunCommands(const Args& args, std::ostream& out, std::ostream& err);
@@ -29,6 +33,10 @@ namespace {
 const Command kCommands[] = {
     {"readings", "print the 22 reading slots of a rule state", RunReadings, ParseReadingsOnly},
     {"set", "set a value on the rule and print the readings", RunSet, ParseSetOnly},
+    {"round", "zero-round the focus reading, or move to its rounded value", RunRound,
+     ParseRoundOnly},
+    {"memories", "list the ten slide memories as the memory menu names them", RunMemories,
+     ParseMemoriesOnly},
     {"render", "write the rule body or the window as a PNG", RunRender, ParseRenderOnly},
     {"tables", "print graduation tables as CSV or JSON", RunTables, ParseTablesOnly},
     {"commands", "list the commands with their keys, menu texts and states", RunCommands,
@@ -62,6 +70,12 @@ std::string UnknownCommand(const std::string& name) {
 }
 
 }  // namespace
+
+std::vector<std::string> CommandNames() {
+    std::vector<std::string> names;
+    for (const Command& command : kCommands) names.emplace_back(command.name);
+    return names;
+}
 
 int Main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);

@@ -18,4 +18,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 // with its message in `error`).
 int ParseOnly(const std::vector<std::string>& args, std::string& error);
 
+// The names of the commands, in the order the usage lists them ("help" last).
+std::vector<std::string> CommandNames();
+
 }  // namespace tesmark::cli

@@ -25,16 +25,6 @@ const char* ColumnName(ReadingColumn column) {
     return "";
 }
 
-// Shortest text that reads back as the same double.
-std::string ExactNumber(double value) {
-    char text[40];
-    for (int digits = 15; digits <= 17; ++digits) {
-        std::snprintf(text, sizeof text, "%.*g", digits, value);
-        if (std::strtod(text, nullptr) == value) break;
-    }
-    return text;
-}
-
 struct SlotLine {
     int slot;
     SlotPlace place;
@@ -44,11 +34,8 @@ struct SlotLine {
 };
 
 SlotLine DescribeSlot(int slot, const RuleState& state, const ReadingTable& table) {
-    SlotLine line{slot, PlaceOfSlot(slot), nullptr, table[slot], ""};
-    if (PanelStyleOfRow(line.place.row, state)) {
-        line.scale = FaceLayout(state)[static_cast<std::size_t>(line.place.row)].name;
-        line.text = PanelText(line.value, line.place.row, state);
-    }
+    SlotLine line{slot, PlaceOfSlot(slot), SlotScaleName(slot, state), table[slot], ""};
+    if (line.scale != nullptr) line.text = PanelText(line.value, line.place.row, state);
     return line;
 }
 
@@ -61,6 +48,21 @@ ReadingTable ReadingsOf(const RuleState& state) {
 
 }  // namespace
 
+std::string ExactNumber(double value) {
+    char text[40];
+    for (int digits = 15; digits <= 17; ++digits) {
+        std::snprintf(text, sizeof text, "%.*g", digits, value);
+        if (std::strtod(text, nullptr) == value) break;
+    }
+    return text;
+}
+
+const char* SlotScaleName(int slot, const RuleState& state) {
+    const int row = PlaceOfSlot(slot).row;
+    if (!PanelStyleOfRow(row, state)) return nullptr;
+    return FaceLayout(state)[static_cast<std::size_t>(row)].name;
+}
+
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
     for (char c : text) {
@@ -68,6 +70,10 @@ std::string JsonString(const std::string& text) {
         if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
         } else if (u < 0x20) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\u%04x", u);

@@ -1,6 +1,6 @@
 #pragma once
 // The 22 reading slots of a state, as an aligned table or as JSON. Shared by
-// the readings and set commands.
+// the readings, set and round commands.
 #include <iosfwd>
 #include <string>
 
@@ -15,5 +15,12 @@ void WriteReadingsTable(std::ostream& out, const RuleState& state);
 
 // A JSON string literal of a UTF-8 text.
 std::string JsonString(const std::string& text);
+
+// The shortest text that reads back as the same double.
+std::string ExactNumber(double value);
+
+// The name of the scale a slot reads ("D"), or nullptr where the panel draws
+// nothing in the slot's row.
+const char* SlotScaleName(int slot, const RuleState& state);
 
 }  // namespace tesmark::cli

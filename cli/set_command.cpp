@@ -1,20 +1,17 @@
-// tesmark-cli set: sets a value on the rule as a paste does, then prints the
-// state and readings that result.
+// tesmark-cli set: sets a value on the rule as a paste does (through the
+// paste command's own path), then prints the state and readings that result.
 #include <optional>
 #include <ostream>
 #include <string>
 
 #include "commands.h"
-#include "model/panel_style.h"
 #include "model/reading_table.h"
-#include "model/scale_layout.h"
+#include "move_report.h"
 #include "ops/headless_window_port.h"
-#include "ops/move_to_value.h"
 #include "ops/parse_number.h"
 #include "ops/rule_session.h"
-#include "ops/scroll_handler.h"
+#include "ops/text_moves.h"
 #include "option_table.h"
-#include "readings_output.h"
 #include "state_options.h"
 
 namespace tesmark::cli {
@@ -31,6 +28,17 @@ struct SetRequest {
     std::string value;
 };
 
+// VALUE and --text TEXT are one value, given once.
+bool TakeValue(SetRequest& request, const std::string& text, std::string& error) {
+    if (request.haveValue) {
+        error = "more than one VALUE ('" + request.value + "', '" + text + "')";
+        return false;
+    }
+    request.value = text;
+    request.haveValue = true;
+    return true;
+}
+
 std::vector<OptionGroup> SetOptions(SetRequest& request) {
     return {
         {nullptr,
@@ -43,6 +51,10 @@ std::vector<OptionGroup> SetOptions(SetRequest& request) {
                            request.target = cursor ? MoveTarget::Cursor : MoveTarget::Slide;
                            request.haveTarget = true;
                        }),
+          {"--text", nullptr, "TEXT", "the text to paste, as VALUE (a TEXT may begin with '-')",
+           [&request](const std::string& text, std::string& error) {
+               return TakeValue(request, text, error);
+           }},
           ChoiceOption("--lang", "en|ja", "the language of the status message", {"en", "ja"},
                        [&request](std::size_t ja) { request.japanese = ja == 1; }),
           FlagOption("--json", "print a JSON object instead of the table", request.json),
@@ -54,28 +66,25 @@ std::vector<OptionGroup> SetOptions(SetRequest& request) {
 void PrintSetHelp(std::ostream& out) {
     SetRequest unused;
     out << "usage: tesmark-cli set --target slide|cursor [--focus SLOT] [state options]\n"
-           "                      [--json] [--lang en|ja] [--] VALUE\n\n"
+           "                      [--json] [--lang en|ja] [--] VALUE\n"
+           "       tesmark-cli set --target slide|cursor --text TEXT [...]\n\n"
            "Moves the slide or the cursor so that the focus reading shows VALUE, as a\n"
-           "paste from the clipboard does: VALUE is read as its leading number (of its\n"
-           "first 20 characters); a text without one is 0. Use -- before a VALUE that\n"
-           "starts with '--'. Prints the resulting state and readings, with the\n"
-           "returned bar position (\"result\", -1 when refused) and the status message;\n"
-           "a refused value leaves the state as it was and exits with 1. A focus the\n"
-           "target cannot set (a stator slot for the slide, an index slot for the\n"
-           "cursor, or no focus) is refused with 1 before anything moves.\n\n";
+           "paste from the clipboard does: VALUE (or TEXT) is read as the leading\n"
+           "number of its first 20 characters; a text without one is 0, which only\n"
+           "the L scale shows. Give a VALUE that starts with '--' after --, or as\n"
+           "--text. Prints the resulting state and readings, with the returned bar\n"
+           "position (\"result\", -1 when refused) and the status message; a refused\n"
+           "value (\"DOMAIN error.\" for 0, nan, inf or 1e999) leaves the state as it\n"
+           "was and exits with 1. A focus the target cannot set (a stator slot for\n"
+           "the slide, an index slot for the cursor, or no focus) or a focus slot\n"
+           "without a reading is refused with 1 before anything moves.\n\n";
     WriteOptionHelp(out, SetOptions(unused));
     out << "\n" << ExitStatusHelp();
 }
 
 ParseOutcome ParseSet(const Args& args, SetRequest& request, std::string& error) {
     auto takeValue = [&request](const std::string& text, std::string& message) {
-        if (request.haveValue) {
-            message = "more than one VALUE ('" + request.value + "', '" + text + "')";
-            return false;
-        }
-        request.value = text;
-        request.haveValue = true;
-        return true;
+        return TakeValue(request, text, message);
     };
     const ParseOutcome outcome =
         ParseCommandLine(args, {SetOptions(request), takeValue, "--"}, error);
@@ -85,28 +94,10 @@ ParseOutcome ParseSet(const Args& args, SetRequest& request, std::string& error)
         return ParseOutcome::Error;
     }
     if (!request.haveValue) {
-        error = "a VALUE is required";
+        error = "a VALUE (or --text TEXT) is required";
         return ParseOutcome::Error;
     }
     return ParseOutcome::Ok;
-}
-
-// The window sets by value only a focus its bar can move: "" when the target
-// can set the slot, else why not.
-std::string FocusProblem(const RuleState& state, MoveTarget target) {
-    const bool slide = target == MoveTarget::Slide;
-    const int slot = state.NumFoucs;
-    if (SlotSuitsBar(slot, slide ? BarId::Slide : BarId::Cursor)) return "";
-    const std::string mover = slide ? "the slide" : "the cursor";
-    const std::string reach = slide ? "slots 1-6, 10-13 and 17-22" : "slots 7-16";
-    if (slot == 0)
-        return "there is no focus slot to set (give --focus SLOT; " + mover + " sets " + reach +
-               ")";
-    std::string scale;
-    const int row = PlaceOfSlot(slot).row;
-    if (PanelStyleOfRow(row, state))
-        scale = std::string(" (") + FaceLayout(state)[static_cast<std::size_t>(row)].name + ")";
-    return mover + " cannot set slot " + std::to_string(slot) + scale + ": it sets " + reach;
 }
 
 }  // namespace
@@ -144,23 +135,14 @@ int RunSet(const Args& args, std::ostream& out, std::ostream& err) {
     // As after the window's construction: the body shows the state's options.
     HeadlessWindowPort::RecordComposition(session);
 
-    const double value = ParsePastedNumber(request.value);
-    const int32_t result = MoveToValue(session, port, value, request.target, true);
-    ApplyFocusFixUp(state);
-
-    if (request.json) {
-        WriteReadingsJson(out, state,
-                          ", \"result\": " + std::to_string(result) +
-                              ", \"message\": " + JsonString(port.statusText));
-    } else {
-        out << "result: " << result << "\nmessage: " << port.statusText << "\n";
-        WriteReadingsTable(out, state);
-    }
-    if (result < 0) {
-        err << "tesmark-cli set: " << port.statusText << "\n";
+    const std::optional<int32_t> result =
+        PasteToTarget(session, port, request.target, request.value);
+    if (!result) {
+        err << "tesmark-cli set: " << NoReadingProblem(state) << "\n";
         return kExitFailed;
     }
-    return kExitDone;
+    ApplyFocusFixUp(state);
+    return WriteMoveReport(out, err, "set", state, {*result, port.statusText, {}}, request.json);
 }
 
 }  // namespace tesmark::cli

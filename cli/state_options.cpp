@@ -62,13 +62,17 @@ OptionGroup StateOptionGroup(StateOptions& into) {
                       1, Set(into, &RuleState::SinNum)),
             IntOption("--focus", "SLOT", "focus reading slot, 0 (none) .. 22", 0, 22,
                       Set(into, &RuleState::NumFoucs)),
-            {"--profile", nullptr, "FILE", "read this profile file instead of the user's",
-             [&into](const std::string& file, std::string&) {
-                 into.profile = file;
-                 return true;
-             }},
+            ProfileOption(into),
         },
     };
+}
+
+Option ProfileOption(StateOptions& into) {
+    return {"--profile", nullptr, "FILE", "read this profile file instead of the user's",
+            [&into](const std::string& file, std::string&) {
+                into.profile = file;
+                return true;
+            }};
 }
 
 bool ResolveState(const StateOptions& options, RuleState& state, std::string& error) {

@@ -24,6 +24,10 @@ struct StateOptions {
 // The options' rows, writing into `into`.
 OptionGroup StateOptionGroup(StateOptions& into);
 
+// The --profile row alone, for a command that reads the profile but takes
+// no other state option.
+Option ProfileOption(StateOptions& into);
+
 // The profile's state with the options applied over it; false with a message
 // in `error` when the profile named cannot be read.
 bool ResolveState(const StateOptions& options, RuleState& state, std::string& error);

@@ -156,6 +156,9 @@ int RunTesmark(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(kProfileOrganisation);
     QApplication::setApplicationName(kProfileApplication);
+    // Wayland compositors and task bars match the window to the installed
+    // desktop entry (its name and icon) by this identifier.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.corvane.Tesmark"));
     CTheApp theApp(std::make_unique<SettingsStore>(), std::make_unique<InstanceLock>());
     if (theApp.InitInstance()) QApplication::exec();
     return theApp.ExitInstance();

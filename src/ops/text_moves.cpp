@@ -12,13 +12,15 @@ namespace {
 
 // Records undo and moves the target to v; the bar gets the focus whatever
 // happened.
-void MoveRecorded(RuleSession& session, WindowPort& port, MoveTarget target,
-                  std::optional<double> v) {
+std::optional<int32_t> MoveRecorded(RuleSession& session, WindowPort& port, MoveTarget target,
+                                    std::optional<double> v) {
+    std::optional<int32_t> result;
     if (v) {
         StoreUndo(session.undo, session.state, target);
-        MoveToValue(session, port, *v, target, true);
+        result = MoveToValue(session, port, *v, target, true);
     }
     port.focusBar(BarOfTarget(target));
+    return result;
 }
 
 }  // namespace
@@ -34,32 +36,40 @@ bool FocusSuitsTarget(const RuleSession& session, MoveTarget target) {
     return !underCursor || (slot >= 10 && slot <= 13);
 }
 
-void PasteToTarget(RuleSession& session, WindowPort& port, MoveTarget target,
-                   std::optional<std::string_view> clipboardText) {
+std::optional<int32_t> PasteToTarget(RuleSession& session, WindowPort& port, MoveTarget target,
+                                     std::optional<std::string_view> clipboardText) {
     if (!FocusSuitsTarget(session, target)) {
         port.focusBar(BarOfTarget(target));
-        return;
+        return std::nullopt;
     }
     // The undo record is written even when there is nothing to paste.
     StoreUndo(session.undo, session.state, target);
-    if (clipboardText) MoveToValue(session, port, ParsePastedNumber(*clipboardText), target, true);
+    std::optional<int32_t> result;
+    if (clipboardText)
+        result = MoveToValue(session, port, ParsePastedNumber(*clipboardText), target, true);
     port.focusBar(BarOfTarget(target));
+    return result;
 }
 
-void MoveToEditBoxEntry(RuleSession& session, WindowPort& port, MoveTarget target,
-                        std::optional<std::string_view> selectedEntry) {
+std::optional<int32_t> MoveToEditBoxEntry(RuleSession& session, WindowPort& port, MoveTarget target,
+                                          std::optional<std::string_view> selectedEntry) {
     std::optional<double> v;
     if (FocusSuitsTarget(session, target) && selectedEntry) v = ParseLeadingNumber(*selectedEntry);
-    MoveRecorded(session, port, target, v);
+    return MoveRecorded(session, port, target, v);
 }
 
-void ZeroRoundMove(RuleSession& session, WindowPort& port, MoveTarget target) {
+std::optional<int32_t> ZeroRoundMove(RuleSession& session, WindowPort& port, MoveTarget target) {
     std::optional<double> v;
-    if (FocusSuitsTarget(session, target)) {
-        const int slot = session.state.NumFoucs;
-        v = ZeroTrailingDigits(CurrentReading(slot, session.state), 0, session.state);
-    }
-    MoveRecorded(session, port, target, v);
+    if (FocusSuitsTarget(session, target)) v = ZeroRoundedFocusReading(session.state);
+    return MoveRecorded(session, port, target, v);
+}
+
+std::optional<double> ZeroRoundedFocusReading(const RuleState& state) {
+    const int slot = state.NumFoucs;
+    if (slot < 1 || slot > kSlotCount) return std::nullopt;
+    const double reading = CurrentReading(slot, state);
+    if (reading == NoReading) return std::nullopt;
+    return ZeroTrailingDigits(reading, 0, state);
 }
 
 }  // namespace tesmark

@@ -3,7 +3,10 @@
 // clipboard, the number chosen in the edit box, and the zero rounding of the
 // focus reading. Each records undo for its target first (also when the move
 // is then refused), moves with MoveToValue and gives the target's bar the
-// keyboard focus; a focus the target cannot set moves nothing.
+// keyboard focus; a focus the target cannot set moves nothing. Each returns
+// what MoveToValue returned (the new bar position, or kMoveRefused), or
+// nothing when no move was tried.
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -22,16 +25,20 @@ bool FocusSuitsTarget(const RuleSession& session, MoveTarget target);
 // Slide Paste (602) and Cursor Paste (603): the leading number of the first
 // 20 characters of the clipboard's text (UTF-8; nothing when the clipboard
 // holds no text).
-void PasteToTarget(RuleSession& session, WindowPort& port, MoveTarget target,
-                   std::optional<std::string_view> clipboardText);
+std::optional<int32_t> PasteToTarget(RuleSession& session, WindowPort& port, MoveTarget target,
+                                     std::optional<std::string_view> clipboardText);
 
 // The edit-box moves (612, 613) after the window committed the edit field:
 // the text of the list entry now selected, if any.
-void MoveToEditBoxEntry(RuleSession& session, WindowPort& port, MoveTarget target,
-                        std::optional<std::string_view> selectedEntry);
+std::optional<int32_t> MoveToEditBoxEntry(RuleSession& session, WindowPort& port, MoveTarget target,
+                                          std::optional<std::string_view> selectedEntry);
 
 // The zero-rounding moves (621, 622): the focus reading less its last digit
 // other than 0 ("3.14159" moves to 3.1415, then 3.141, then 3.14).
-void ZeroRoundMove(RuleSession& session, WindowPort& port, MoveTarget target);
+std::optional<int32_t> ZeroRoundMove(RuleSession& session, WindowPort& port, MoveTarget target);
+
+// The value the zero rounding takes the focus reading to, as the state
+// stands now; nothing when the focus slot has no reading.
+std::optional<double> ZeroRoundedFocusReading(const RuleState& state);
 
 }  // namespace tesmark

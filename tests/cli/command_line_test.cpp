@@ -72,8 +72,23 @@ const BadLine kBadLines[] = {
      {"set", "--target", "cursor", "2", "--", "3"},
      2,
      "more than one VALUE ('2', '3')"},
-    {"SetNoValue", {"set", "--target", "cursor"}, 2, "a VALUE is required"},
+    {"SetNoValue", {"set", "--target", "cursor"}, 2, "a VALUE (or --text TEXT) is required"},
     {"SetNoTarget", {"set", "2"}, 2, "--target slide|cursor is required"},
+    {"SetTextAndValue",
+     {"set", "--target", "cursor", "--text", "2", "3"},
+     2,
+     "more than one VALUE ('2', '3')"},
+    {"RoundApplyWithoutTarget", {"round", "--apply"}, 2, "--apply needs --target slide|cursor"},
+    {"RoundTargetWithoutApply",
+     {"round", "--target", "cursor"},
+     2,
+     "--target says what --apply moves; give --apply too"},
+    {"MemoriesTakesNoStateOption", {"memories", "--slide", "5"}, 2, "unknown option '--slide'"},
+    {"MemoriesProfileMissing",
+     {"memories", "--profile", "/nonexistent/p.conf"},
+     2,
+     "profile file '/nonexistent/p.conf' does not exist",
+     0},
     {"RenderEmptyOut", {"render", "--body", "--out", ""}, 2, "--out needs a file name"},
     {"RenderWidthNotANumber",
      {"render", "--window", "--width", "0x300", "--out", "/tmp/x.png"},
@@ -116,7 +131,9 @@ TEST(CommandLine, EveryHelpExplainsTheExitCodes) {
                                                {"readings", "--help"},
                                                {"set", "-h"},
                                                {"render", "--help"},
-                                               {"tables", "--help"}}) {
+                                               {"tables", "--help"},
+                                               {"round", "--help"},
+                                               {"memories", "-h"}}) {
         const CliResult r = RunCli(args);
         EXPECT_EQ(r.code, 0) << args[0];
         EXPECT_TRUE(Contains(r.out, "exit status: 0 done, 1 refused or failed")) << args[0];
@@ -155,6 +172,9 @@ TEST(CommandLine, ParseOnlyAcceptsWhatRunCarriesOut) {
              {"set", "--target", "slide", "--", "--5"},
              {"render", "--window", "--width", "625", "--out", "/nonexistent/x.png"},
              {"tables", "LL/3", "CD"},
+             {"set", "--target", "cursor", "--text", "--5"},
+             {"round", "--apply", "--target", "slide", "--focus", "13"},
+             {"memories", "--json", "--profile", "/nonexistent/p.conf"},
              {"help"}}) {
         EXPECT_EQ(ParseOnly(args, error), 0) << args[0] << ": " << error;
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/support/cli_runner.h"
+#include "model/reading_table.h"
 
 namespace tesmark::cli {
 namespace {
@@ -157,7 +158,15 @@ TEST(SetCommand, RefusesEveryFocusTheTargetCannotSetAndGoesOnWithTheOthers) {
                                          std::to_string(slot), "--target", target, "2"});
                 const std::string where = std::string(face) + " slot " + std::to_string(slot) +
                                           " " + target + ": " + r.err;
-                if (sets) {
+                // The front face's top row (slots 1, 7 and 17) shows no
+                // scale: a paste there moves nothing, and set says so.
+                const bool blank = std::string(face) == "front" && PlaceOfSlot(slot).row == 0;
+                if (sets && blank) {
+                    EXPECT_EQ(r.code, 1) << where;
+                    EXPECT_TRUE(r.out.empty()) << where;
+                    EXPECT_EQ(r.err, "tesmark-cli set: the focus slot " + std::to_string(slot) +
+                                         " shows no reading\n");
+                } else if (sets) {
                     EXPECT_FALSE(Contains(r.err, "cannot set")) << where;
                     EXPECT_FALSE(r.out.empty()) << where;
                 } else {
@@ -221,6 +230,58 @@ TEST(SetCommand, SetsFromTheSlotTheFocusIsMovedTo) {
     EXPECT_TRUE(
         Contains(r.out, "{\"slot\": 4, \"column\": \"left\", \"row\": 7, \"scale\": \"D\""));
     EXPECT_TRUE(Contains(r.out, "\"text\": \"2.00000\""));
+}
+
+}  // namespace
+}  // namespace tesmark::cli
+
+namespace tesmark::cli {
+namespace {
+
+// --text TEXT is the paste's text: the leading number of its first 20
+// characters, through the paste command's own path.
+TEST(SetText, ReadsTheLeadingNumberOfTheFirstTwentyCharacters) {
+    struct Case {
+        const char* text;
+        const char* reads;  // D under the cursor afterwards
+    };
+    for (const Case& c : {Case{"2.5 word", "2.50000"}, Case{"-2 apples", "2.00000"},
+                          Case{"1234567890123456789012345", "1.23457"}}) {
+        SCOPED_TRACE(c.text);
+        const Result r = RunCli({"set", "--json", "--face", "front", "--focus", "14", "--target",
+                                 "cursor", "--text", c.text});
+        ASSERT_EQ(r.code, 0) << r.err;
+        EXPECT_TRUE(Contains(r.out, "\"message\": \"Moved CURSOR.\"")) << r.out;
+        EXPECT_TRUE(Contains(r.out, "{\"slot\": 14, \"column\": \"cursor\""));
+        const std::size_t d = r.out.find("{\"slot\": 14,");
+        EXPECT_EQ(JsonField(r.out.substr(d), "text"), '"' + std::string(c.reads) + '"');
+    }
+    // The 25 digits are cut to 20: the move is the one of the first 20 alone.
+    const Result cut = RunCli(
+        {"set", "--json", "--focus", "14", "--target", "cursor", "--text", "12345678901234567890"});
+    const Result full = RunCli({"set", "--json", "--focus", "14", "--target", "cursor", "--text",
+                                "1234567890123456789012345"});
+    EXPECT_EQ(JsonField(cut.out, "result"), JsonField(full.out, "result"));
+}
+
+TEST(SetText, RefusesWhatIsNoNumberWithTheWindowsMessage) {
+    for (const char* text : {"word", "", "nan", "inf", "-inf", "1e999"}) {
+        SCOPED_TRACE(text);
+        const Result r = RunCli({"set", "--json", "--cursor", "2000000", "--focus", "14",
+                                 "--target", "cursor", "--text", text});
+        EXPECT_EQ(r.code, 1);
+        EXPECT_TRUE(Contains(r.out, "\"result\": -1"));
+        EXPECT_TRUE(Contains(r.out, "\"message\": \"DOMAIN error.\"")) << r.out;
+        EXPECT_TRUE(Contains(r.out, "\"CursorPos\": 2000000"));
+        EXPECT_EQ(r.err, "tesmark-cli set: DOMAIN error.\n");
+    }
+}
+
+TEST(SetText, IsOneValueWithVALUE) {
+    EXPECT_EQ(RunCli({"set", "--target", "cursor", "--text", "2", "3"}).code, 2);
+    EXPECT_EQ(RunCli({"set", "--target", "cursor", "--text", "2", "--text", "3"}).code, 2);
+    EXPECT_EQ(RunCli({"set", "--target", "cursor", "--text"}).code, 2);
+    EXPECT_TRUE(Contains(RunCli({"set", "--help"}).out, "--text TEXT"));
 }
 
 }  // namespace
