@@ -464,6 +464,32 @@ def right_click(mode):
     return image
 
 
+PLAY = [
+    "BB.......",
+    "BBBB.....",
+    "BBBBBB...",
+    "BBBBBBBB.",
+    "BBBBBBBBB",
+    "BBBBBBBB.",
+    "BBBBBB...",
+    "BBBB.....",
+    "BB.......",
+]
+
+
+def show_me():
+    """Show me: a play triangle over the rule, whose slide and cursor it moves."""
+    image = Image(BUTTON_W, BUTTON_H)
+    image.sprite(1, 0, PLAY)
+    small_rule(image, slide_shift=3)
+    glass = (10, RULE_TOP - 2, 16, BUTTON_H - 1)
+    image.fill(glass[0], glass[1], glass[0], glass[3], BLUE)
+    image.fill(glass[2], glass[1], glass[2], glass[3], BLUE)
+    image.fill(glass[0], glass[1], glass[2], glass[1], BLUE)
+    image.fill(13, glass[1], 13, glass[3], RED)  # the hairline
+    return image
+
+
 # The strips: one image per button, in the order of the toolbar's buttons.
 STRIPS = {
     "toolbar_front_options.png": [
@@ -495,6 +521,7 @@ STRIPS = {
         right_click("double"),
         right_click("fast"),
         right_click("reverse"),
+        show_me(),
     ],
 }
 

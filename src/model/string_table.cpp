@@ -55,8 +55,11 @@ constexpr StringEntry kEntries[] = {
     {822, "\nLL Scale LL1,LL2", "\nLL尺、LL1,LL2指定"},
     {823, "\nLL Scale LL2,LL3", "\nLL尺、LL2,LL3指定"},
     {901, "\nEditBox", "\nエディット・ボックス"},
+    {950, "Type a calculation and watch the rule work it out, move by move\nShow me",
+     "計算を入力すると、計算尺の動かし方を一手ずつ実演します\n計算の実演"},
     {32783, "Reverse", nullptr},
     {32784, "Initialization", nullptr},
+    {32820, "Type a calculation and watch the rule work it out, move by move\nShow me", nullptr},
     {57670, nullptr, "ヘルプ"},
 };
 

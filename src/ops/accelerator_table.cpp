@@ -13,6 +13,7 @@ constexpr int Key(char c) {
 }
 constexpr int kTab = static_cast<int>(AccelKey::Tab);
 constexpr int kF1 = static_cast<int>(AccelKey::F1);
+constexpr int kF2 = static_cast<int>(AccelKey::F2);
 
 constexpr Accelerator kMainAccelTable[] = {
     {Key('1'), kShift, 501},
@@ -44,6 +45,9 @@ constexpr Accelerator kMainAccelTable[] = {
     {Key('S'), kCtrl, kClipboardSlidePaste},
     {Key('T'), kShift, kToggleScaleST},
     {kF1, kNoModifier, kHelp},
+    // F2, beside Help's F1: a function key, so no letter typed into the edit
+    // box and no Ctrl key of its editing is taken from it.
+    {kF2, kNoModifier, kShowMe},
     {Key('X'), kCtrl, kExit},
     {kTab, kNoModifier, kNextReading},
     {kTab, kShift, kPreviousReading},
@@ -72,6 +76,8 @@ std::string AcceleratorText(const Accelerator& accelerator) {
         text += "Tab";
     } else if (accelerator.key == kF1) {
         text += "F1";
+    } else if (accelerator.key == kF2) {
+        text += "F2";
     } else {
         text += static_cast<char>(accelerator.key);
     }

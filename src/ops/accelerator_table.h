@@ -15,6 +15,7 @@ enum class AccelKey : int {
     Tab = 0x09,
     Digit0 = '0',
     F1 = 0x70,  // above every ASCII letter
+    F2 = 0x71,
 };
 
 // A letter or digit key from its character ('a' and 'A' alike).

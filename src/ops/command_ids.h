@@ -34,6 +34,9 @@ inline constexpr int kScaleLL1English = 32818;
 inline constexpr int kScaleLL2 = 823;
 inline constexpr int kScaleLL2English = 32819;
 inline constexpr int kNextScaleLL = 930;
+// "Show me": type a calculation and watch the rule being moved through it.
+inline constexpr int kShowMe = 950;
+inline constexpr int kShowMeEnglish = 32820;
 inline constexpr int kExit = 57665;
 
 // Setting menu.

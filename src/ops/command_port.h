@@ -37,6 +37,9 @@ class CommandPort {
     virtual void pasteFromClipboard(MoveTarget target) = 0;
     virtual void moveToEditBoxValue(MoveTarget target) = 0;
     virtual void zeroRoundMove(MoveTarget target) = 0;
+    // Asks for a calculation and plays the moves that work it out on the
+    // rule (the "Show me" command).
+    virtual void showMe() = 0;
 };
 
 // A CommandPort that does nothing, for running commands without a window.
@@ -55,6 +58,7 @@ class NoCommandPort : public CommandPort {
     void pasteFromClipboard(MoveTarget) override {}
     void moveToEditBoxValue(MoveTarget) override {}
     void zeroRoundMove(MoveTarget) override {}
+    void showMe() override {}
 };
 
 }  // namespace tesmark

@@ -123,6 +123,8 @@ const CommandRow kRows[] = {
     {kScaleLL2, kScaleLL2English, "LL2, LL3 pair", BackShown, kRadio, PairLL2, RunScaleLL<2>},
     {kNextScaleLL, 0, "next LL pair", Always, kNone, nullptr,
      [](Target t) { NextScaleLL(t.session, t.window); }},
+    {kShowMe, kShowMeEnglish, "show me a calculation", Always, kNone, nullptr,
+     [](Target t) { t.commands.showMe(); }},
     {kExit, 0, "exit", Always, kNone, nullptr, [](Target t) { t.commands.closeWindow(); }},
 
     // Settings.

@@ -98,6 +98,8 @@ constexpr MenuItem kOperationEnglish[] = {ItemR(kReverseEnglish, "&Reverse", "R"
                                           Sub("D&F, CF Scale", kFoldEnglish),
                                           Sub("&LLn Scale", kLLEnglish),
                                           Sep(),
+                                          ItemR(kShowMeEnglish, "Sho&w me...", "F2"),
+                                          Sep(),
                                           ItemR(kExit, "E&xit", "Ctrl+X")};
 constexpr MenuItem kLanguageEnglishItems[] = {Item(kLanguageEnglish, "&English"),
                                               Item(kLanguageJapanese, "&Japanese")};
@@ -123,6 +125,8 @@ constexpr MenuItem kOperationJapanese[] = {ItemR(kReverse, "裏返す(&R)", "R")
                                            Sub("S,T 尺設定(&S)", kSTScale),
                                            Sub("ずらし尺設定(&F)", kFoldJapanese),
                                            Sub("LLn 尺設定(&L)", kLLJapanese),
+                                           Sep(),
+                                           ItemR(kShowMe, "計算の実演(&W)...", "F2"),
                                            Sep(),
                                            ItemR(kExit, "終了(&X)", "Ctrl+X")};
 constexpr MenuItem kLanguageJapaneseItems[] = {Item(kLanguageEnglish, "英語(&English)"),

@@ -70,7 +70,8 @@ inline constexpr int kSTNumberSubmenuPosition = 3;
 inline constexpr int kSTScaleSubmenuPosition = 4;
 inline constexpr int kFoldSubmenuPosition = 5;
 inline constexpr int kLLSubmenuPosition = 6;
-inline constexpr int kExitPosition = 8;
+inline constexpr int kShowMePosition = 8;
+inline constexpr int kExitPosition = 10;
 inline constexpr int kMemorySetPlaceholderPosition = 15;
 
 // The option submenus of the face that shows are enabled, the other face's

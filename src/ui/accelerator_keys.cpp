@@ -43,6 +43,8 @@ std::optional<AccelKeyPress> AccelKeyOf(int qtKey, Qt::KeyboardModifiers modifie
         key = '0' + (qtKey - Qt::Key_0);
     } else if (qtKey == Qt::Key_F1) {
         key = static_cast<int>(AccelKey::F1);
+    } else if (qtKey == Qt::Key_F2) {
+        key = static_cast<int>(AccelKey::F2);
     } else if (qtKey == Qt::Key_Tab) {
         key = static_cast<int>(AccelKey::Tab);
     } else if (qtKey == Qt::Key_Backtab) {

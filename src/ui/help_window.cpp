@@ -82,6 +82,25 @@ QFont BookFont(int16_t language) {
     return font;
 }
 
+// The page view. A worked example's link plays its calculation (the window
+// passes it on) and leaves the page and its history as they are.
+class HelpBrowser : public QTextBrowser {
+  public:
+    HelpBrowser(HelpWindow* window) : QTextBrowser(window), window_(window) {}
+
+  protected:
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override {
+        if (name.scheme() == QLatin1String(kShowMeScheme)) {
+            emit window_->calculationChosen(name.path(QUrl::FullyDecoded));
+            return;
+        }
+        QTextBrowser::doSetSource(name, type);
+    }
+
+  private:
+    HelpWindow* window_;
+};
+
 }  // namespace
 
 QString HelpLanguageFolder(int16_t language) {
@@ -127,7 +146,7 @@ HelpWindow::HelpWindow(const QUrl& index, int16_t language, QWidget* parent)
     contents_->setWordWrap(true);
     contents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     contents_->setSpacing(2);
-    browser_ = new QTextBrowser(this);
+    browser_ = new HelpBrowser(this);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     // The book's own links stay inside the window; nothing reaches a browser.
     browser_->setOpenExternalLinks(false);

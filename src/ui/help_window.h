@@ -15,6 +15,10 @@ class QToolButton;
 
 namespace tesmark {
 
+// The scheme of the book's worked examples: a link "showme:2.5*3.7" plays
+// its calculation in the main window instead of opening a page.
+inline constexpr const char* kShowMeScheme = "showme";
+
 // Where the book lives inside the program's resources.
 inline constexpr const char* kHelpBookRoot = ":/help";
 
@@ -39,6 +43,10 @@ class HelpWindow : public QWidget {
     int16_t language() const { return language_; }
     // Shows the table of contents again, in `language` if it changed.
     void openIndex(const QUrl& index, int16_t language);
+
+  signals:
+    // A worked example's link was followed: the calculation to play.
+    void calculationChosen(const QString& calculation);
 
   private:
     void fillContents();

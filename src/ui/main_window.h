@@ -13,7 +13,7 @@
 // The class is split by concern over several files: construction (here),
 // the ports (main_window_port.cpp), sizing and frame messages
 // (main_window_sizing.cpp), painting (main_window_paint.cpp) and input and
-// commands (main_window_input.cpp).
+// commands (main_window_input.cpp), and "Show me" (main_window_show_me.cpp).
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
@@ -25,6 +25,7 @@
 #include "model/string_table.h"
 #include "ops/command_context.h"
 #include "ops/command_port.h"
+#include "ops/command_registry.h"
 #include "ops/rule_session.h"
 #include "ops/window_port.h"
 #include "render/rule_body.h"
@@ -47,6 +48,8 @@ class Rebar;
 class RuleToolbar;
 class RuleView;
 class ScaleTooltip;
+class ShowMeDialog;
+class ShowMePlayer;
 class SlideBar;
 
 // The push buttons, by the commands they issue.
@@ -88,6 +91,16 @@ class CMainWindow : public QMainWindow, public WindowPort, public CommandPort {
     void pasteFromClipboard(MoveTarget target) override;
     void moveToEditBoxValue(MoveTarget target) override;
     void zeroRoundMove(MoveTarget target) override;
+    void showMe() override;
+
+    // --- "Show me"
+    // Plans a calculation from the rule as it stands and opens the player
+    // on it; returns "" when it plays, else why the rule cannot do it (in
+    // the language of the user interface). Help links come here too.
+    QString showMeCalculation(const QString& calculation);
+    // What the player moves the rule with, and what it tells after a step.
+    CommandTarget showMeTarget();
+    void showMeStepPlayed();
 
     // --- Commands and frame messages
     // Runs a command by its identifier (either language's) through the
@@ -162,6 +175,11 @@ class CMainWindow : public QMainWindow, public WindowPort, public CommandPort {
     void refreshToolbarStates();
     // The height of the window: the client area under the menu bar.
     void fixHeight();
+    // A worked example of the help book: played like a typed calculation; a
+    // refusal goes to the status line.
+    void showMeFromHelp(const QString& calculation);
+    // The Show me dialog and player follow the language.
+    void retranslateShowMe();
     // Whether a menu is one of the window's own (the menu bar's, the rule's).
     static bool isOwnMenu(const QObject* menu);
 
@@ -182,6 +200,8 @@ class CMainWindow : public QMainWindow, public WindowPort, public CommandPort {
     QPushButton* reverse_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     QLabel* statusPart0_ = nullptr;
+    ShowMeDialog* showMeDialog_ = nullptr;  // made when first asked for
+    ShowMePlayer* showMePlayer_ = nullptr;
 
     QImage backgroundTile_;
     QImage barTile_;

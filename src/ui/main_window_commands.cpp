@@ -77,6 +77,7 @@ void CMainWindow::refreshMenusAndLanguage() {
     applyAccessibleNames();
     refreshToolbarStates();
     fixHeight();
+    retranslateShowMe();
 }
 
 MenuCallbacks CMainWindow::menuCallbacks() {
@@ -154,7 +155,12 @@ void CMainWindow::closeWindow() {
 }
 
 void CMainWindow::showHelp() {
-    ShowHelp(this, state_.Language);
+    HelpWindow* help = ShowHelp(this, state_.Language);
+    // The book's worked examples play in this window.
+    if (help != nullptr) {
+        connect(help, &HelpWindow::calculationChosen, this, &CMainWindow::showMeFromHelp,
+                Qt::UniqueConnection);
+    }
 }
 
 void CMainWindow::showVersion() {

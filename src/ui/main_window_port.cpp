@@ -7,6 +7,7 @@
 #include "platform/qt_text.h"
 #include "ui/client_area.h"
 #include "ui/main_window.h"
+#include "ui/show_me_player.h"
 #include "ui/slide_bar.h"
 
 namespace tesmark {
@@ -44,6 +45,9 @@ void CMainWindow::invalidateRule() {
     // waiting have been handled, so a burst of moves costs one paint; only
     // the pixels that paint changes are then shown.
     ruleStale_ = true;
+    // Every move reaches the rule through here: one made by hand stops a
+    // "Show me" playback.
+    if (showMePlayer_ != nullptr) showMePlayer_->ruleChanged();
     if (renderQueued_) return;
     renderQueued_ = true;
     QMetaObject::invokeMethod(this, &CMainWindow::renderRule, Qt::QueuedConnection);

@@ -45,8 +45,9 @@ inline constexpr std::array<int, 12> kEditJapanese{601, 602,  603, kSep, 611,  6
                                                    613, kSep, 621, 622,  kSep, 631};
 inline constexpr std::array<int, 12> kEditEnglish{32791, 32792, 32793, kSep,  32794, 32795,
                                                   32796, kSep,  32797, 32798, kSep,  32790};
-inline constexpr std::array<int, 5> kSettingsJapanese{135, kSep, 131, 132, 133};
-inline constexpr std::array<int, 5> kSettingsEnglish{32786, kSep, 32787, 32788, 32789};
+// The settings toolbar ends with "Show me".
+inline constexpr std::array<int, 7> kSettingsJapanese{135, kSep, 131, 132, 133, kSep, 950};
+inline constexpr std::array<int, 7> kSettingsEnglish{32786, kSep, 32787, 32788, 32789, kSep, 32820};
 }  // namespace toolbar_buttons
 
 // Toolbars A to D, in the order the window creates them.
@@ -63,7 +64,7 @@ inline constexpr std::array<ToolbarDefinition, 4> kToolbars{{
      {162, toolbar_buttons::kEditJapanese},
      {169, toolbar_buttons::kEditEnglish},
      ":/images/toolbar_edit.png"},
-    {"settings",
+    {"settings and Show me",
      {168, toolbar_buttons::kSettingsJapanese},
      {170, toolbar_buttons::kSettingsEnglish},
      ":/images/toolbar_settings.png"},
@@ -71,7 +72,7 @@ inline constexpr std::array<ToolbarDefinition, 4> kToolbars{{
 inline constexpr int kToolbarA = 0;  // front-face options
 inline constexpr int kToolbarB = 1;  // back-face options
 inline constexpr int kToolbarC = 2;  // edit commands
-inline constexpr int kToolbarD = 3;  // settings
+inline constexpr int kToolbarD = 3;  // settings and Show me
 
 // The resource a toolbar loads for a language: 0 English, otherwise Japanese.
 const ToolbarResource& ToolbarResourceFor(const ToolbarDefinition& toolbar, int16_t language);
@@ -101,7 +102,7 @@ inline constexpr std::array<RebarBand, 5> kRebarBands{{
     {kToolbarB, 175},
     {kEditBoxBand, 160},
     {kToolbarC, 310},
-    {kToolbarD, 170},
+    {kToolbarD, 205},  // 170 for the settings, 35 more for Show me
 }};
 inline constexpr int kRebarId = 3001;
 inline constexpr int kRebarBandMinChildWidth = 160;

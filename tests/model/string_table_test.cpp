@@ -33,6 +33,8 @@ TEST(StringTable, BlockLookupOnBothSystems) {
         {631, "Undo", "", "元に戻す", "元に戻す"},
         {801, "", "DF,CF Scale Sqrt10", "", "ずらし尺ずれ量、√10"},
         {901, "", "EditBox", "", "エディット・ボックス"},
+        {950, "Type a calculation and watch the rule work it out, move by move", "Show me",
+         "計算を入力すると、計算尺の動かし方を一手ずつ実演します", "計算の実演"},
         // The English block of 96..111 exists, so 100 is empty on an English
         // system although the Japanese table has it.
         {100, "", "", "バージョン表示", ""},
@@ -44,6 +46,8 @@ TEST(StringTable, BlockLookupOnBothSystems) {
         // Only the English table has the blocks of 32768.. .
         {32783, "Reverse", "", "Reverse", ""},
         {32784, "Initialization", "", "Initialization", ""},
+        {32820, "Type a calculation and watch the rule work it out, move by move", "Show me",
+         "Type a calculation and watch the rule work it out, move by move", "Show me"},
         // No entry at all.
         {32786, "", "", "", ""},
         {57665, "", "", "", ""},

@@ -34,6 +34,7 @@ class RecordingCommandPort : public CommandPort {
     void pasteFromClipboard(MoveTarget t) override { calls.push_back("paste " + Name(t)); }
     void moveToEditBoxValue(MoveTarget t) override { calls.push_back("edit move " + Name(t)); }
     void zeroRoundMove(MoveTarget t) override { calls.push_back("round " + Name(t)); }
+    void showMe() override { calls.push_back("show me"); }
 
     static std::string Name(MoveTarget t) { return t == MoveTarget::Slide ? "slide" : "cursor"; }
     std::vector<std::string> calls;
@@ -389,6 +390,8 @@ TEST(CommandRegistry, PortCommandsReachTheirWindowActions) {
         {32796, "edit move cursor"},
         {621, "round slide"},
         {32798, "round cursor"},
+        {950, "show me"},
+        {32820, "show me"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.id);
@@ -417,11 +420,13 @@ TEST(Accelerators, KeysAndTheirTexts) {
     EXPECT_EQ(AcceleratorCommand(AccelLetter('R'), kShift | kCtrl), std::nullopt);
     EXPECT_EQ(AcceleratorCommand(static_cast<int>(AccelKey::Tab), kShift), cmd::kPreviousReading);
     EXPECT_EQ(AcceleratorCommand(static_cast<int>(AccelKey::F1), kNoModifier), cmd::kHelp);
-    EXPECT_EQ(MainAccelTable().size(), 33u);
+    EXPECT_EQ(AcceleratorCommand(static_cast<int>(AccelKey::F2), kNoModifier), cmd::kShowMe);
+    EXPECT_EQ(MainAccelTable().size(), 34u);
     EXPECT_EQ(CommandKeyText(cmd::kReverse), "R, Shift+R");
     EXPECT_EQ(CommandKeyText(cmd::kExit), "Ctrl+X");
     EXPECT_EQ(CommandKeyText(cmd::kPreviousReading), "Shift+Tab");
     EXPECT_EQ(CommandKeyText(cmd::kHelp), "F1");
+    EXPECT_EQ(CommandKeyText(cmd::kShowMe), "F2");
     EXPECT_EQ(CommandKeyText(510), "Shift+0");
     EXPECT_EQ(CommandKeyText(cmd::kScaleLL0), "");
 }

@@ -76,6 +76,8 @@ TEST(MenuData, EnglishMenuBar) {
             "    822 LL2,LL1, LL/2,LL/1",
             "    821 LL1,LL0, LL/1,LL/0",
             "  -",
+            "  32820 Sho&w me... R:F2",
+            "  -",
             "  57665 E&xit R:Ctrl+X",
             "[&Setting]",
             "  32786 Num&ber Lock",
@@ -131,6 +133,8 @@ TEST(MenuData, JapaneseMenuBar) {
             "    823 LL2,LL3, LL/2,LL/3",
             "    822 LL1,LL2, LL/1,LL/2",
             "    821 LL0,LL1, LL/0,LL/1 ",
+            "  -",
+            "  950 計算の実演(&W)... R:F2",
             "  -",
             "  57665 終了(&X) R:Ctrl+X",
             "[設定(&S)]",
@@ -283,11 +287,13 @@ TEST(MenuData, RuleContextMenus) {
 TEST(MenuData, PositionsTheRefreshUses) {
     for (const MenuResource* bar : {&MainEMenu(), &MainMenu()}) {
         const auto first = bar->items[kOperationMenuIndex].submenu();
-        ASSERT_EQ(first.size(), 9u);
+        ASSERT_EQ(first.size(), 11u);
         EXPECT_EQ(first[kSTNumberSubmenuPosition].submenu()[0].id, cmd::kSinNumBlack);
         EXPECT_EQ(first[kSTScaleSubmenuPosition].submenu()[0].id, cmd::kScaleST);
         EXPECT_EQ(first[kFoldSubmenuPosition].submenu()[0].id, cmd::kFoldSqrt10);
         EXPECT_EQ(first[kLLSubmenuPosition].submenu()[0].id, cmd::kScaleLL2);
+        const int showMe = first[kShowMePosition].id;
+        EXPECT_TRUE(showMe == cmd::kShowMe || showMe == cmd::kShowMeEnglish) << showMe;
         EXPECT_EQ(first[kExitPosition].id, cmd::kExit);
         const auto memory = bar->items[kMemoryMenuIndex].submenu();
         ASSERT_EQ(memory.size(), 16u);

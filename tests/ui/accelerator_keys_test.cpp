@@ -30,6 +30,7 @@ TEST(AcceleratorKeys, QtKeysReachTheirCommands) {
         {Qt::Key_L, Qt::ShiftModifier, cmd::kNextScaleLL},
         {Qt::Key_X, Qt::ControlModifier, cmd::kExit},
         {Qt::Key_F1, Qt::NoModifier, cmd::kHelp},
+        {Qt::Key_F2, Qt::NoModifier, cmd::kShowMe},
         {Qt::Key_Tab, Qt::NoModifier, cmd::kNextReading},
         {Qt::Key_Backtab, Qt::ShiftModifier, cmd::kPreviousReading},
         {Qt::Key_Backtab, Qt::NoModifier, cmd::kPreviousReading},

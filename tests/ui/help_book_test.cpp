@@ -55,6 +55,8 @@ TEST_F(HelpBookTest, EveryLinkAndPictureLeadsToAResourceOfTheBook) {
                 const QString target = it.next().captured(1);
                 SCOPED_TRACE(target.toStdString());
                 const QUrl url(target);
+                // A worked example plays its calculation (the Show me test plans each one).
+                if (url.scheme() == QLatin1String(kShowMeScheme)) continue;
                 ASSERT_TRUE(url.isRelative()) << "the book links only to itself";
                 QUrl resolved = base.resolved(url);
                 resolved.setFragment(QString());

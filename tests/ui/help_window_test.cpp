@@ -38,8 +38,8 @@ TEST_P(HelpWindowTest, OpensAtTheTableOfContentsOfTheLanguage) {
     EXPECT_EQ(window->browser()->source(), QUrl(QString::fromLatin1(c.indexUrl)));
     EXPECT_EQ(window->browser()->documentTitle(), QString::fromUtf8(c.documentTitle));
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8(c.windowTitle));
-    // The contents list: the table of contents itself, then its nine chapters.
-    ASSERT_EQ(window->contents()->count(), 10);
+    // The contents list: the table of contents itself, then its ten chapters.
+    ASSERT_EQ(window->contents()->count(), 11);
     EXPECT_EQ(window->contents()->item(0)->text(), QString::fromUtf8(c.firstContentsItem));
     EXPECT_EQ(window->contents()->currentRow(), 0);
 }
@@ -55,11 +55,11 @@ TEST_P(HelpWindowTest, ContentsListAndButtonsMoveThroughTheBook) {
     EXPECT_FALSE(back->isEnabled());
 
     // The last chapter is the settings page.
-    QListWidgetItem* settings = window->contents()->item(9);
+    QListWidgetItem* settings = window->contents()->item(10);
     emit window->contents()->itemClicked(settings);
     const QUrl index(QString::fromLatin1(c.indexUrl));
     EXPECT_EQ(window->browser()->source(), index.resolved(QUrl(QStringLiteral("settings.html"))));
-    EXPECT_EQ(window->contents()->currentRow(), 9);
+    EXPECT_EQ(window->contents()->currentRow(), 10);
     EXPECT_TRUE(back->isEnabled());
 
     back->click();

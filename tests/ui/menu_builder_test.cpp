@@ -40,13 +40,15 @@ TEST(MenuBuilder, EnglishBarTextsAndIdentifiers) {
     ASSERT_EQ(f.bar.actions().size(), 5);
     EXPECT_EQ(f.bar.actions()[0]->text(), "&Operation");
     const QList<QAction*> operation = f.TopMenu(0)->actions();
-    ASSERT_EQ(operation.size(), 9);
+    ASSERT_EQ(operation.size(), 11);
     EXPECT_EQ(operation[0]->text(), "&Reverse\tR");
     EXPECT_EQ(CommandIdOf(*operation[0]), cmd::kReverseEnglish);
     EXPECT_TRUE(operation[2]->isSeparator());
     EXPECT_EQ(operation[3]->text(), "S,T &Number");
-    EXPECT_EQ(operation[8]->text(), "E&xit\tCtrl+X");
-    EXPECT_TRUE(operation[8]->shortcut().isEmpty());  // keys belong to the accelerator table
+    EXPECT_EQ(operation[kShowMePosition]->text(), "Sho&w me...\tF2");
+    EXPECT_EQ(operation[kExitPosition]->text(), "E&xit\tCtrl+X");
+    EXPECT_TRUE(
+        operation[kExitPosition]->shortcut().isEmpty());  // keys belong to the accelerator table
     QAction* lock = FindCommandAction(f.bar, cmd::kNumberLockEnglish);
     ASSERT_NE(lock, nullptr);
     EXPECT_TRUE(lock->isCheckable());
@@ -114,7 +116,7 @@ TEST(MenuBuilder, HighlightedItemShowsItsPrompt) {
     BuildMenuBar(f.bar, MainEMenu(), {0, Language::English}, f.callbacks);
     QMenu* operation = f.TopMenu(0);
     emit operation->hovered(operation->actions()[0]);
-    emit operation->hovered(operation->actions()[8]);  // Exit has no prompt
+    emit operation->hovered(operation->actions()[kExitPosition]);  // Exit has no prompt
     EXPECT_EQ(f.prompts, (std::vector<QString>{"Reverse", ""}));
     EXPECT_EQ(MenuItemPrompt(cmd::kReverse, Language::Japanese), "裏返す");
 }
