@@ -66,8 +66,9 @@ class PerfRecord {
         const std::string pid = std::to_string(target);
         pid_ = fork();
         if (pid_ == 0) {
-            execlp("perf", "perf", "record", "-q", "--call-graph", "dwarf,16384", "-e", "cpu-clock", "-F", "4000", "-p",
-                   pid.c_str(), "-o", file.c_str(), static_cast<char*>(nullptr));
+            execlp("perf", "perf", "record", "-q", "--call-graph", "dwarf,16384", "-e", "cpu-clock",
+                   "-F", "4000", "-p", pid.c_str(), "-o", file.c_str(),
+                   static_cast<char*>(nullptr));
             std::perror("perf");
             _exit(127);
         }
