@@ -34,7 +34,10 @@ QRegion CMainWindow::paintBackBuffer(bool labelsExposed) {
 void CMainWindow::renderRule() {
     renderQueued_ = false;
     if (!ruleStale_) return;  // a paint since the move has brought the buffer up to date
-    client_->update(paintBackBuffer(false));  // a move exposes no bar label
+    // This call already waited for the events of a burst to be handled, so
+    // the changed pixels are shown at once: an update() would post one more
+    // event and take one more turn of the event loop per move.
+    client_->repaint(paintBackBuffer(false));  // a move exposes no bar label
 }
 
 void CMainWindow::paintClient(QPainter& painter, const QRegion& region) {
