@@ -49,7 +49,14 @@ void CMainWindow::paintClient(QPainter& painter, const QRegion& region) {
         if (!unseen.isEmpty()) client_->update(unseen);
     }
     const QImage& buffer = view_->backBuffer().image();
-    for (const QRect& rect : region) painter.drawImage(rect.topLeft(), buffer, rect);
+    // The buffer is opaque, and each rectangle of the region is copied as
+    // one block: under the clip of several rectangles that the paint event
+    // brings, the painter would fill each pixel as if through a pattern.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& rect : region) {
+        painter.setClipRect(rect);
+        painter.drawImage(rect.topLeft(), buffer, rect);
+    }
 }
 
 }  // namespace tesmark
