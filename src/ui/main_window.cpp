@@ -16,6 +16,7 @@
 #include "ops/random_generator.h"
 #include "platform/mapped_image.h"
 #include "platform/rule_view.h"
+#include "platform/start_trace.h"
 #include "ui/client_area.h"
 #include "ui/edit_box.h"
 #include "ui/rebar.h"
@@ -45,7 +46,9 @@ CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
 
     loadImages();
     InstallRuleAccessibility();
+    StartTrace::mark("images");
     createControls();
+    StartTrace::mark("controls");
 
     // The random generator of the greetings, seeded from the local time.
     const QDateTime now = QDateTime::currentDateTime();
@@ -56,9 +59,13 @@ CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
     preferred_ = PreferredLanguageFromLocale(QLocale::system().name().toStdString());
 
     view_ = std::make_unique<RuleView>(ClientWidth(state_.CxSize), backgroundTile_);
+    StartTrace::mark("tables+buffer");
     createRebar();
+    StartTrace::mark("toolbars");
     composeAndReact();
+    StartTrace::mark("composition");
     refreshMenusAndLanguage();
+    StartTrace::mark("menus");
 
     fixHeight();
     resize(ClientWidth(state_.CxSize), height());

@@ -4,9 +4,11 @@
 #include <QPainter>
 #include <QPalette>
 #include <QRegion>
+#include <QTimer>
 
 #include "platform/qt_surface.h"
 #include "platform/rule_view.h"
+#include "platform/start_trace.h"
 #include "ui/client_area.h"
 #include "ui/main_window.h"
 #include "ui/slide_bar.h"
@@ -28,6 +30,11 @@ QRegion CMainWindow::paintBackBuffer(bool labelsExposed) {
     const QRegion damage = view_->paint(state_, session_.redraw, session_.readings, extra,
                                         LabelColoursOf(palette()), labelsExposed);
     announcer_.afterPaint(client_);
+    if (firstPaint) {
+        StartTrace::mark("rule-painted");
+        // The trace of a start ends once this frame has been flushed.
+        if (StartTrace::quitAfterStart()) QTimer::singleShot(0, this, &QWidget::close);
+    }
     return damage;
 }
 
