@@ -155,8 +155,8 @@ void CMainWindow::createRebar() {
     bands.setBrush(QPalette::Window, QBrush(backgroundTile_));
     rebar_->setPalette(bands);
     for (int i = 0; i < static_cast<int>(toolbars_.size()); ++i) {
+        // Its buttons come with the language, in refreshMenusAndLanguage().
         toolbars_[static_cast<std::size_t>(i)] = new RuleToolbar(i, rebar_);
-        toolbars_[static_cast<std::size_t>(i)]->load(state_.Language);
         connect(toolbars_[static_cast<std::size_t>(i)], &RuleToolbar::commandTriggered, this,
                 [this](int id) { runCommand(id); });
     }
