@@ -357,7 +357,7 @@ struct InstructionResult {
 
 void CallgrindControl(pid_t pid, const std::string& argument) {
     const std::string command =
-        "callgrind_control " + argument + " " + std::to_string(pid) + " >/dev/null";
+        "callgrind_control " + argument + " " + std::to_string(pid) + " >/dev/null 2>&1";
     if (std::system(command.c_str()) != 0) {
         throw std::runtime_error("callgrind_control " + argument + " failed");
     }
