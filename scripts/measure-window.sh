@@ -6,6 +6,20 @@
 #
 #   scripts/measure-window.sh [window_probe options]   e.g. --json, --keys 500
 #
+# CPU times move with the load of a shared machine; two other forms give
+# figures that do not:
+#   scripts/measure-window.sh --callgrind DIR --keys 40
+#       runs the program under valgrind's callgrind and prints the
+#       instructions of the start and of one cursor and one slide step (keys
+#       sent one by one); DIR keeps one file per phase for
+#       `callgrind_annotate --inclusive=yes DIR/w880-cursor`.
+#   scripts/measure-window.sh --perf DIR --step-runs 1
+#       also samples the first run's steps with `perf record` (kernel
+#       included, DWARF stacks) into DIR/w880-cursor.perf for `perf report`.
+# The "waits" column counts how often the program's threads gave up the
+# processor per step (for the display server or for each other).
+# scripts/measure-start.sh splits the start into its phases.
+#
 # TESMARK_BUILD_DIR picks the build folder (build); TESMARK=/path/to/tesmark
 # measures another build of the program (for before/after comparisons).
 set -euo pipefail

@@ -55,6 +55,12 @@ CpuTime ReadCpuTime(pid_t pid) {
                 cpu.threadsSeconds += static_cast<double>(runNs) * 1e-9;
                 ++cpu.threads;
             }
+            std::ifstream status(base + "/task/" + entry->d_name + "/status");
+            for (std::string field; std::getline(status, field);) {
+                if (field.rfind("voluntary_ctxt_switches:", 0) == 0) {
+                    cpu.switches += std::atoll(field.c_str() + field.find(':') + 1);
+                }
+            }
         }
         closedir(tasks);
     }
@@ -86,8 +92,15 @@ void ThrowawayHome::writeProfile(int clientWidth) const {
     if (!profile) throw std::runtime_error("cannot write the profile");
 }
 
-TesmarkProcess::TesmarkProcess(const std::string& program, const ThrowawayHome& home) {
+TesmarkProcess::TesmarkProcess(const std::string& program, const ThrowawayHome& home,
+                               const std::vector<std::string>& launcher) {
     const std::string& root = home.root();
+    // Built before the fork: the child only execs.
+    std::vector<std::string> words = launcher;
+    words.push_back(program);
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
     start_ = MonotonicSeconds();
     pid_ = fork();
     if (pid_ < 0) throw std::runtime_error("fork failed");
@@ -97,8 +110,8 @@ TesmarkProcess::TesmarkProcess(const std::string& program, const ThrowawayHome& 
         setenv("XDG_CACHE_HOME", (root + "/cache").c_str(), 1);
         setenv("XDG_RUNTIME_DIR", (root + "/run").c_str(), 1);
         setenv("QT_QPA_PLATFORM", "xcb", 1);
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-        std::perror(program.c_str());
+        execvp(argv.front(), argv.data());
+        std::perror(argv.front());
         _exit(127);
     }
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace probe {
 
@@ -16,6 +17,9 @@ struct CpuTime {
     double ticksSeconds = 0;    // utime + stime of /proc/PID/stat
     double threadsSeconds = 0;  // sum over /proc/PID/task/*/schedstat
     int threads = 0;
+    // How often the live threads gave up the processor (each wait for the
+    // display server or for another thread is one), from their status.
+    long long switches = 0;
 };
 
 CpuTime ReadCpuTime(pid_t pid);
@@ -42,7 +46,10 @@ class TesmarkProcess {
   public:
     // Forks and execs the program with the home folders of `home`; the X
     // display is the one in DISPLAY. Returns once exec has been issued.
-    TesmarkProcess(const std::string& program, const ThrowawayHome& home);
+    // A `launcher` (a command and its arguments, valgrind for one) runs the
+    // program in the same process, so pid() stays the program's.
+    TesmarkProcess(const std::string& program, const ThrowawayHome& home,
+                   const std::vector<std::string>& launcher = {});
     ~TesmarkProcess();
     TesmarkProcess(const TesmarkProcess&) = delete;
     TesmarkProcess& operator=(const TesmarkProcess&) = delete;

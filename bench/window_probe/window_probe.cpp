@@ -7,6 +7,10 @@
 //     bar and divides the CPU time the process spent by the number of keys
 //     (key event in, pixels flushed), and sums the damage each key caused.
 // Run by scripts/measure-window.sh; see --help.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -47,6 +51,39 @@ struct Options {
     bool pageKeys = false;
     bool startup = true;
     bool steps = true;
+    // Instruction counts instead of times: the folder for callgrind's files.
+    std::string callgrindDir;
+    // Samples of where the CPU time of the first run's steps goes, kernel
+    // included: the folder for perf's files.
+    std::string perfDir;
+};
+
+// `perf record` of a running process, from construction until destruction.
+class PerfRecord {
+  public:
+    PerfRecord(pid_t target, const std::string& file) {
+        if (file.empty()) return;
+        const std::string pid = std::to_string(target);
+        pid_ = fork();
+        if (pid_ == 0) {
+            execlp("perf", "perf", "record", "-q", "--call-graph", "dwarf,16384", "-e", "cpu-clock",
+                   "-F", "4000", "-p", pid.c_str(), "-o", file.c_str(),
+                   static_cast<char*>(nullptr));
+            std::perror("perf");
+            _exit(127);
+        }
+        usleep(300000);  // perf attaches before the keys come
+    }
+    ~PerfRecord() {
+        if (pid_ <= 0) return;
+        kill(pid_, SIGINT);
+        waitpid(pid_, nullptr, 0);
+    }
+    PerfRecord(const PerfRecord&) = delete;
+    PerfRecord& operator=(const PerfRecord&) = delete;
+
+  private:
+    pid_t pid_ = -1;
 };
 
 struct StartupRun {
@@ -70,17 +107,18 @@ struct StepDamage {
 };
 
 struct StepRun {
-    double cpuPerStep = 0;     // seconds, from the live threads' run time
-    double ticksPerStep = 0;   // seconds, from utime + stime (10 ms ticks)
-    double serverPerStep = 0;  // seconds of the X server, if its PID is known
-    double idlePerSecond = 0;  // the process's CPU while nothing happens
+    double cpuPerStep = 0;       // seconds, from the live threads' run time
+    double switchesPerStep = 0;  // the threads' waits, for the server or each other
+    double ticksPerStep = 0;     // seconds, from utime + stime (10 ms ticks)
+    double serverPerStep = 0;    // seconds of the X server, if its PID is known
+    double idlePerSecond = 0;    // the process's CPU while nothing happens
     int threadsBefore = 0;
     int threadsAfter = 0;
     std::vector<StepDamage> steps;
 };
 
 struct Summary {
-    double cpu = 0, ticks = 0, server = 0, idle = 0;
+    double cpu = 0, ticks = 0, server = 0, idle = 0, switches = 0;
     double rects = 0, pixels = 0, unionPixels = 0, slideBarRects = 0, cursorBarRects = 0,
            ruleRects = 0;
     double maxRects = 0;
@@ -182,6 +220,7 @@ StepRun MeasureSteps(DamageWatch& watch, TesmarkProcess& process, const Options&
     const CpuTime after = ReadCpuTime(process.pid());
     run.serverPerStep = (ServerCpu(options.serverPid) - serverBefore) / options.keys;
     run.cpuPerStep = (after.threadsSeconds - before.threadsSeconds) / options.keys;
+    run.switchesPerStep = static_cast<double>(after.switches - before.switches) / options.keys;
     run.ticksPerStep = (after.ticksSeconds - before.ticksSeconds) / options.keys;
     run.threadsBefore = before.threads;
     run.threadsAfter = after.threads;
@@ -200,9 +239,11 @@ StepRun MeasureSteps(DamageWatch& watch, TesmarkProcess& process, const Options&
 
 Summary Summarize(const std::vector<StepRun>& runs, int exampleStep) {
     Summary summary;
-    std::vector<double> cpu, ticks, server, idle, rects, pixels, unions, slide, cursor, rule;
+    std::vector<double> cpu, switches, ticks, server, idle, rects, pixels, unions, slide, cursor,
+        rule;
     for (const StepRun& run : runs) {
         cpu.push_back(run.cpuPerStep);
+        switches.push_back(run.switchesPerStep);
         ticks.push_back(run.ticksPerStep);
         server.push_back(run.serverPerStep);
         idle.push_back(run.idlePerSecond);
@@ -219,6 +260,7 @@ Summary Summarize(const std::vector<StepRun>& runs, int exampleStep) {
         summary.threadsAfter = run.threadsAfter;
     }
     summary.cpu = Median(cpu);
+    summary.switches = Median(switches);
     summary.ticks = Median(ticks);
     summary.server = Median(server);
     summary.idle = Median(idle);
@@ -270,15 +312,187 @@ WidthResult MeasureWidth(const Options& options, int width) {
         result.windowWidth = watch.windowWidth();
         watch.focusWindow();
         watch.tapKey("c");  // the cursor bar has the focus at start; make sure
-        cursorRuns.push_back(MeasureSteps(watch, process, options, width));
+        auto perfFile = [&](const char* phase) {
+            return options.perfDir.empty() || run > 0
+                       ? std::string()
+                       : options.perfDir + "/w" + std::to_string(width) + "-" + phase + ".perf";
+        };
+        {
+            PerfRecord perf(process.pid(), perfFile("cursor"));
+            cursorRuns.push_back(MeasureSteps(watch, process, options, width));
+        }
         watch.tapKey("s");
-        slideRuns.push_back(MeasureSteps(watch, process, options, width));
+        {
+            PerfRecord perf(process.pid(), perfFile("slide"));
+            slideRuns.push_back(MeasureSteps(watch, process, options, width));
+        }
         process.stop();
     }
     result.cursor = Summarize(cursorRuns, options.keys / 4);
     result.slide = Summarize(slideRuns, options.keys / 4);
     result.measuredSteps = true;
     return result;
+}
+
+// --- Instruction counts under callgrind ---------------------------------
+// CPU times on a shared machine move with the load; the instructions a step
+// executes do not. The program runs under callgrind, which counts from the
+// start; the count is dumped once the start has settled, then counting runs
+// only while the keys of one phase are handled, each phase to its own file
+// (callgrind_control switches and dumps; it answers within a second even
+// while the program waits for events).
+
+struct InstructionPhase {
+    std::string name;
+    std::string file;
+    long long instructions = 0;
+    int keys = 0;
+    double seconds = 0;  // how long counting ran
+};
+
+struct InstructionResult {
+    int width = 0;
+    std::vector<InstructionPhase> phases;
+};
+
+void CallgrindControl(pid_t pid, const std::string& argument) {
+    const std::string command =
+        "callgrind_control " + argument + " " + std::to_string(pid) + " >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) {
+        throw std::runtime_error("callgrind_control " + argument + " failed");
+    }
+}
+
+// The total of the first event (instructions) in a callgrind file.
+long long CallgrindTotal(const std::string& file) {
+    FILE* in = std::fopen(file.c_str(), "r");
+    if (!in) throw std::runtime_error("cannot read " + file);
+    char line[4096];
+    long long total = -1;
+    while (std::fgets(line, sizeof line, in)) {
+        if (std::strncmp(line, "totals:", 7) == 0 || std::strncmp(line, "summary:", 8) == 0) {
+            total = std::atoll(std::strchr(line, ':') + 1);
+        }
+    }
+    std::fclose(in);
+    if (total < 0) throw std::runtime_error("no totals in " + file);
+    return total;
+}
+
+// Dumps the counts so far to `<prefix>.<n>` and renames the file to
+// `<prefix>-<name>`, then reads its total.
+InstructionPhase DumpPhase(pid_t pid, const std::string& prefix, const std::string& name,
+                           int& dumps) {
+    CallgrindControl(pid, "--dump");
+    InstructionPhase phase;
+    phase.name = name;
+    phase.file = prefix + "-" + name;
+    const std::string dumped = prefix + "." + std::to_string(++dumps);
+    for (int wait = 0; wait < 100 && std::rename(dumped.c_str(), phase.file.c_str()) != 0; ++wait) {
+        usleep(50000);
+    }
+    phase.instructions = CallgrindTotal(phase.file);
+    return phase;
+}
+
+// One key after the other: each is sent once the previous one's damage has
+// arrived and the window has gone quiet, so every key is a step of its own
+// however slowly the program runs.
+void SendKeysOneByOne(DamageWatch& watch, const char* forward, const char* back, int keys) {
+    for (int key = 0; key < keys; ++key) {
+        const std::size_t before = watch.damage().size();
+        watch.tapKey(key < keys / 2 ? forward : back);
+        const double deadline = MonotonicSeconds() + 10;
+        while (watch.damage().size() == before && MonotonicSeconds() < deadline) {
+            watch.pump(MonotonicSeconds() + 0.01);
+        }
+        watch.pumpUntilQuiet(0.1, MonotonicSeconds() + 5);
+    }
+}
+
+InstructionResult CountInstructions(const Options& options, int width) {
+    InstructionResult result;
+    result.width = width;
+    const std::string prefix = options.callgrindDir + "/w" + std::to_string(width);
+    DamageWatch watch;
+    ThrowawayHome home;
+    home.writeProfile(width);
+    TesmarkProcess process(options.program, home,
+                           {"valgrind", "--tool=callgrind", "--callgrind-out-file=" + prefix,
+                            "--log-file=" + prefix + ".log"});
+    watch.expectProcess(process.pid());
+    // Under callgrind the start takes some tens of seconds.
+    const double deadline = MonotonicSeconds() + 180;
+    while (!watch.mapped() || !watch.rulePainted(kRuleTop, kRuleBottom)) {
+        if (MonotonicSeconds() > deadline || !process.running()) {
+            throw std::runtime_error("tesmark showed no rule under callgrind");
+        }
+        watch.pump(MonotonicSeconds() + 0.05);
+    }
+    watch.pumpUntilQuiet(1.0, MonotonicSeconds() + 30);
+    int dumps = 0;
+    const pid_t pid = process.pid();
+    result.phases.push_back(DumpPhase(pid, prefix, "start", dumps));
+    CallgrindControl(pid, "--instr=off");
+    watch.focusWindow();
+    watch.tapKey("c");  // the cursor bar has the focus at start; make sure
+    watch.pumpUntilQuiet(1.0, MonotonicSeconds() + 30);
+
+    struct Plan {
+        const char* name;
+        const char* select;
+        int keys;
+    };
+    const Plan plans[] = {
+        {"idle", nullptr, 0},
+        {"cursor", "c", options.keys},
+        {"slide", "s", options.keys},
+    };
+    for (const Plan& plan : plans) {
+        if (plan.select) {
+            watch.tapKey(plan.select);
+            watch.pumpUntilQuiet(1.0, MonotonicSeconds() + 30);
+        }
+        const double start = MonotonicSeconds();
+        CallgrindControl(pid, "--instr=on");
+        if (plan.keys == 0) {
+            watch.pump(MonotonicSeconds() + 5);
+        } else if (options.pageKeys) {
+            SendKeysOneByOne(watch, "Next", "Prior", plan.keys);
+        } else {
+            SendKeysOneByOne(watch, "Right", "Left", plan.keys);
+        }
+        CallgrindControl(pid, "--instr=off");
+        InstructionPhase phase = DumpPhase(pid, prefix, plan.name, dumps);
+        phase.keys = plan.keys;
+        phase.seconds = MonotonicSeconds() - start;
+        result.phases.push_back(phase);
+    }
+    process.stop();
+    return result;
+}
+
+void PrintInstructions(const std::vector<InstructionResult>& results, const Options& options) {
+    for (const InstructionResult& result : results) {
+        std::printf("client width %d, instructions (callgrind Ir), %s keys one by one\n",
+                    result.width, options.pageKeys ? "page" : "arrow");
+        double idlePerSecond = 0;
+        for (const InstructionPhase& phase : result.phases) {
+            if (phase.name == "idle") idlePerSecond = phase.instructions / phase.seconds;
+        }
+        for (const InstructionPhase& phase : result.phases) {
+            if (phase.keys == 0) {
+                std::printf("  %-7s %14lld in all  %s\n", phase.name.c_str(), phase.instructions,
+                            phase.file.c_str());
+                continue;
+            }
+            // The idle rate over the phase's time is counted in, and shown.
+            std::printf("  %-7s %14lld in all, %10.0f per step (idle share %.0f)  %s\n",
+                        phase.name.c_str(), phase.instructions,
+                        static_cast<double>(phase.instructions) / phase.keys,
+                        idlePerSecond * phase.seconds / phase.keys, phase.file.c_str());
+        }
+    }
 }
 
 std::vector<double> Field(const std::vector<StartupRun>& runs, double StartupRun::*field) {
@@ -313,16 +527,17 @@ void PrintTable(const std::vector<WidthResult>& results, const Options& options)
             std::printf("\n");
         }
         if (!result.measuredSteps) continue;
-        std::printf("  %-7s %12s %12s %12s %7s %9s %9s %6s %6s %6s %10s\n", "step", "cpu us/step",
-                    "ticks us", "server us", "rects", "pixels", "union px", "slideR", "cursR",
-                    "ruleR", "threads");
+        std::printf("  %-7s %12s %8s %12s %12s %7s %9s %9s %6s %6s %6s %10s\n", "step",
+                    "cpu us/step", "waits", "ticks us", "server us", "rects", "pixels", "union px",
+                    "slideR", "cursR", "ruleR", "threads");
         for (const auto& [name, summary] :
              {std::pair{"cursor", &result.cursor}, std::pair{"slide", &result.slide}}) {
-            std::printf("  %-7s %12.1f %12.1f %12.1f %7.0f %9.0f %9.0f %6.0f %6.0f %6.0f %5d>%d\n",
-                        name, summary->cpu * 1e6, summary->ticks * 1e6, summary->server * 1e6,
-                        summary->rects, summary->pixels, summary->unionPixels,
-                        summary->slideBarRects, summary->cursorBarRects, summary->ruleRects,
-                        summary->threadsBefore, summary->threadsAfter);
+            std::printf(
+                "  %-7s %12.1f %8.2f %12.1f %12.1f %7.0f %9.0f %9.0f %6.0f %6.0f %6.0f %5d>%d\n",
+                name, summary->cpu * 1e6, summary->switches, summary->ticks * 1e6,
+                summary->server * 1e6, summary->rects, summary->pixels, summary->unionPixels,
+                summary->slideBarRects, summary->cursorBarRects, summary->ruleRects,
+                summary->threadsBefore, summary->threadsAfter);
         }
         std::printf(
             "  idle cpu: %.1f us/s; medians over %d runs x %d %s keys, one key every %.0f ms\n",
@@ -347,13 +562,15 @@ void PrintJsonRects(const std::vector<DamageRect>& rects) {
 void PrintJsonSummary(const char* name, const Summary& summary, bool last) {
     std::printf(
         "    \"%s\": {\"cpu_us_per_step\": %.2f, \"ticks_us_per_step\": %.2f, "
-        "\"server_us_per_step\": %.2f, \"idle_us_per_s\": %.2f, \"rects\": %.0f, "
+        "\"waits_per_step\": %.2f, \"server_us_per_step\": %.2f, \"idle_us_per_s\": %.2f, "
+        "\"rects\": %.0f, "
         "\"max_rects\": %.0f, \"pixels\": %.0f, \"union_pixels\": %.0f, "
         "\"slide_bar_rects\": %.0f, \"cursor_bar_rects\": %.0f, \"rule_rects\": %.0f, "
         "\"threads_before\": %d, \"threads_after\": %d, \"example_rects\": ",
-        name, summary.cpu * 1e6, summary.ticks * 1e6, summary.server * 1e6, summary.idle * 1e6,
-        summary.rects, summary.maxRects, summary.pixels, summary.unionPixels, summary.slideBarRects,
-        summary.cursorBarRects, summary.ruleRects, summary.threadsBefore, summary.threadsAfter);
+        name, summary.cpu * 1e6, summary.ticks * 1e6, summary.switches, summary.server * 1e6,
+        summary.idle * 1e6, summary.rects, summary.maxRects, summary.pixels, summary.unionPixels,
+        summary.slideBarRects, summary.cursorBarRects, summary.ruleRects, summary.threadsBefore,
+        summary.threadsAfter);
     PrintJsonRects(summary.example);
     std::printf("}%s\n", last ? "" : ",");
 }
@@ -396,6 +613,11 @@ void Usage() {
         "  --server-pid PID      also count the X server's CPU\n"
         "  --only startup|steps  measure one side only\n"
         "  --page                step with Page Down/Up instead of the arrows\n"
+        "  --callgrind DIR       count instructions under callgrind instead of timing:\n"
+        "                        the start, 5 s idle, then --keys keys per bar sent one\n"
+        "                        by one; the files stay in DIR for callgrind_annotate\n"
+        "  --perf DIR            also sample the first run's steps with perf record\n"
+        "                        (cpu-clock, kernel included) into DIR for perf report\n"
         "  --json                print JSON instead of the table");
 }
 
@@ -433,6 +655,10 @@ Options ParseOptions(int argc, char** argv) {
             options.steps = side == "steps";
         } else if (arg == "--page") {
             options.pageKeys = true;
+        } else if (arg == "--perf") {
+            options.perfDir = value();
+        } else if (arg == "--callgrind") {
+            options.callgrindDir = value();
         } else if (arg == "--json") {
             options.json = true;
         } else if (arg == "--help" || arg == "-h") {
@@ -452,6 +678,14 @@ Options ParseOptions(int argc, char** argv) {
 int main(int argc, char** argv) {
     try {
         const probe::Options options = probe::ParseOptions(argc, argv);
+        if (!options.callgrindDir.empty()) {
+            std::vector<probe::InstructionResult> counts;
+            for (int width : options.widths) {
+                counts.push_back(probe::CountInstructions(options, width));
+            }
+            probe::PrintInstructions(counts, options);
+            return 0;
+        }
         std::vector<probe::WidthResult> results;
         for (int width : options.widths) results.push_back(probe::MeasureWidth(options, width));
         if (options.json) {

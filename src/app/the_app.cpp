@@ -11,6 +11,7 @@
 #include "platform/close_on_signal.h"
 #include "platform/qt_text.h"
 #include "platform/settings_store.h"
+#include "platform/start_trace.h"
 #include "profile/profile.h"
 #include "ui/main_window.h"
 
@@ -62,6 +63,7 @@ bool CTheApp::InitInstance() {
         }
     });
     state_ = LoadProfile(*store_);
+    StartTrace::mark("profile");
     switch (lock_->acquire()) {
         case InstanceLock::Result::Acquired:
             break;
@@ -83,9 +85,13 @@ bool CTheApp::InitInstance() {
     }
     activation_ = std::make_unique<ActivationServer>(InstanceLock::UserInstanceName(),
                                                      [this] { activateWindow(); });
+    StartTrace::mark("lock+channel");
     window_ = std::make_unique<CMainWindow>(state_);
+    StartTrace::mark("window");
     window_->show();
+    StartTrace::mark("shown");
     window_->repaint();
+    StartTrace::mark("repainted");
     started_ = true;
     return true;
 }
@@ -151,9 +157,11 @@ int RunTesmark(int argc, char** argv) {
     // Before anything that could block (the display connection, the
     // profile): a signal from now on ends the program through its shutdown.
     CloseOnSignal::InstallHandlers();
+    StartTrace::begin();
     if (int answered = AnswerCommandLine(argc, argv); answered >= 0) return answered;
     g_nextHandler = qInstallMessageHandler(DropRuntimeFolderWarning);
     QApplication app(argc, argv);
+    StartTrace::mark("application");
     QApplication::setOrganizationName(kProfileOrganisation);
     QApplication::setApplicationName(kProfileApplication);
     // Wayland compositors and task bars match the window to the installed

@@ -16,6 +16,7 @@
 #include "ops/random_generator.h"
 #include "platform/mapped_image.h"
 #include "platform/rule_view.h"
+#include "platform/start_trace.h"
 #include "ui/client_area.h"
 #include "ui/edit_box.h"
 #include "ui/rebar.h"
@@ -46,7 +47,9 @@ CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
 
     loadImages();
     InstallRuleAccessibility();
+    StartTrace::mark("images");
     createControls();
+    StartTrace::mark("controls");
 
     // The random generator of the greetings, seeded from the local time.
     const QDateTime now = QDateTime::currentDateTime();
@@ -57,11 +60,15 @@ CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
     preferred_ = PreferredLanguageFromLocale(QLocale::system().name().toStdString());
 
     view_ = std::make_unique<RuleView>(ClientWidth(state_.CxSize), backgroundTile_);
+    StartTrace::mark("tables+buffer");
     createRebar();
+    StartTrace::mark("toolbars");
     // The formula tooltip, created once; every composition renews its texts.
     scaleTooltip_ = new ScaleTooltip(this);
     composeAndReact();
+    StartTrace::mark("composition");
     refreshMenusAndLanguage();
+    StartTrace::mark("menus");
 
     fixHeight();
     resize(ClientWidth(state_.CxSize), height());
@@ -151,8 +158,8 @@ void CMainWindow::createRebar() {
     bands.setBrush(QPalette::Window, QBrush(backgroundTile_));
     rebar_->setPalette(bands);
     for (int i = 0; i < static_cast<int>(toolbars_.size()); ++i) {
+        // Its buttons come with the language, in refreshMenusAndLanguage().
         toolbars_[static_cast<std::size_t>(i)] = new RuleToolbar(i, rebar_);
-        toolbars_[static_cast<std::size_t>(i)]->load(state_.Language);
         connect(toolbars_[static_cast<std::size_t>(i)], &RuleToolbar::commandTriggered, this,
                 [this](int id) { runCommand(id); });
     }

@@ -4,9 +4,11 @@
 #include <QPainter>
 #include <QPalette>
 #include <QRegion>
+#include <QTimer>
 
 #include "platform/qt_surface.h"
 #include "platform/rule_view.h"
+#include "platform/start_trace.h"
 #include "ui/client_area.h"
 #include "ui/main_window.h"
 #include "ui/slide_bar.h"
@@ -28,13 +30,21 @@ QRegion CMainWindow::paintBackBuffer(bool labelsExposed) {
     const QRegion damage = view_->paint(state_, session_.redraw, session_.readings, extra,
                                         LabelColoursOf(palette()), labelsExposed);
     announcer_.afterPaint(client_);
+    if (firstPaint) {
+        StartTrace::mark("rule-painted");
+        // The trace of a start ends once this frame has been flushed.
+        if (StartTrace::quitAfterStart()) QTimer::singleShot(0, this, &QWidget::close);
+    }
     return damage;
 }
 
 void CMainWindow::renderRule() {
     renderQueued_ = false;
     if (!ruleStale_) return;  // a paint since the move has brought the buffer up to date
-    client_->update(paintBackBuffer(false));  // a move exposes no bar label
+    // This call already waited for the events of a burst to be handled, so
+    // the changed pixels are shown at once: an update() would post one more
+    // event and take one more turn of the event loop per move.
+    client_->repaint(paintBackBuffer(false));  // a move exposes no bar label
 }
 
 void CMainWindow::paintClient(QPainter& painter, const QRegion& region) {
@@ -46,7 +56,14 @@ void CMainWindow::paintClient(QPainter& painter, const QRegion& region) {
         if (!unseen.isEmpty()) client_->update(unseen);
     }
     const QImage& buffer = view_->backBuffer().image();
-    for (const QRect& rect : region) painter.drawImage(rect.topLeft(), buffer, rect);
+    // The buffer is opaque, and each rectangle of the region is copied as
+    // one block: under the clip of several rectangles that the paint event
+    // brings, the painter would fill each pixel as if through a pattern.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& rect : region) {
+        painter.setClipRect(rect);
+        painter.drawImage(rect.topLeft(), buffer, rect);
+    }
 }
 
 }  // namespace tesmark

@@ -59,6 +59,11 @@ std::optional<BarKey> BarKeyOf(int key) {
     }
 }
 
+std::optional<ScrollCode> CodeForKey(int key) {
+    std::optional<BarKey> barKey = BarKeyOf(key);
+    return barKey ? ScrollCodeForKey(*barKey) : std::nullopt;
+}
+
 std::optional<ScrollCode> CodeForPart(QStyle::SubControl part) {
     switch (part) {
         case QStyle::SC_ScrollBarSubLine:
@@ -295,15 +300,31 @@ void SlideBar::paintEvent(QPaintEvent*) {
     ++paintCount_;
 }
 
+bool SlideBar::event(QEvent* event) {
+    // The bar's own keys are the bar's: claimed before the toolkit matches
+    // them against every shortcut of the menus, which each arrow key would
+    // otherwise cost. (The window's accelerators have been taken already.)
+    if (event->type() == QEvent::ShortcutOverride &&
+        CodeForKey(static_cast<QKeyEvent*>(event)->key())) {
+        event->accept();
+        return true;
+    }
+    return QScrollBar::event(event);
+}
+
 void SlideBar::keyPressEvent(QKeyEvent* event) {
-    std::optional<BarKey> key = BarKeyOf(event->key());
-    std::optional<ScrollCode> code = key ? ScrollCodeForKey(*key) : std::nullopt;
+    std::optional<ScrollCode> code = CodeForKey(event->key());
     if (!code) {
         event->ignore();  // letters and the rest go to the window's keys
         return;
     }
     emit scrolled(id_, static_cast<int16_t>(*code));
     event->accept();
+}
+
+void SlideBar::keyReleaseEvent(QKeyEvent* event) {
+    // A bar key's release ends here rather than climbing through the parents.
+    event->setAccepted(CodeForKey(event->key()).has_value());
 }
 
 void SlideBar::wheelEvent(QWheelEvent* event) {

@@ -1,14 +1,16 @@
 // The slide bars through the real window: arrows and trough pressed with the
 // mouse (the right button held chooses the step), their auto-repeat, the
 // trough pattern, the focus shown on the thumb, repaints only when the thumb
-// changes pixels, and a paint that starts no threads. Also the toolbar
-// buttons' size and the status bar's colour and part boundary.
+// changes pixels, the bar's keys kept from the shortcuts, and a paint that
+// starts no threads. Also the toolbar buttons' size and the status bar's
+// colour and part boundary.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
@@ -164,6 +166,25 @@ TEST_F(SlideBarTest, TheBarRepaintsOnlyWhenItsThumbChangesPixels) {
     bar()->setThumb(0);
     QApplication::processEvents();
     EXPECT_GT(bar()->paintCount(), painted);
+}
+
+// The focused bar's keys are claimed before the shortcuts are looked at: a
+// shortcut on an arrow key does not take the arrow from the bar, while a key
+// the bar does not use still reaches its shortcut.
+TEST_F(SlideBarTest, TheFocusedBarKeepsItsKeysFromTheShortcuts) {
+    open();
+    bar()->setFocus();
+    int taken = 0;
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_F12}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), window.get());
+        QObject::connect(shortcut, &QShortcut::activated, [&taken] { ++taken; });
+    }
+    const int32_t before = state.CursorPos;
+    QTest::keyClick(bar(), Qt::Key_Right);
+    EXPECT_GT(state.CursorPos, before);
+    EXPECT_EQ(taken, 0);
+    QTest::keyClick(bar(), Qt::Key_F12);
+    EXPECT_EQ(taken, 1);
 }
 
 // The workers of the toolkit's thread pool, which the style's drawing of a
