@@ -73,10 +73,12 @@ void RuleToolbar::load(int16_t language) {
             continue;
         }
         const int image = ToolbarImageIndex(resource.buttons, i);
-        QAction* action =
-            addAction(QIcon(QPixmap::fromImage(strip.copy(
-                          image * kToolbarImageWidth, 0, kToolbarImageWidth, kToolbarImageHeight))),
-                      QString());
+        // Sharp on every screen: the pixel art enlarged, never smoothed.
+        QAction* action = addAction(
+            PixelArtIcon(
+                strip.copy(image * kToolbarImageWidth, 0, kToolbarImageWidth, kToolbarImageHeight),
+                devicePixelRatioF()),
+            QString());
         action->setObjectName(QStringLiteral("Command%1").arg(command));
         action->setData(command);
         if (QWidget* button = widgetForAction(action)) {
