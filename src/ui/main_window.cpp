@@ -18,6 +18,7 @@
 #include "platform/rule_view.h"
 #include "ui/client_area.h"
 #include "ui/edit_box.h"
+#include "ui/pixel_art_style.h"
 #include "ui/rebar.h"
 #include "ui/slide_bar.h"
 #include "ui/window_geometry.h"
@@ -119,6 +120,7 @@ void CMainWindow::createControls() {
         auto* button = new QPushButton(client_);
         button->setObjectName(name);
         button->setFlat(true);
+        button->setStyle(SharedPixelArtStyle());  // sharp pictures at any ratio
         button->setProperty("controlId", id);
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });

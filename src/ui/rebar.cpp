@@ -7,6 +7,7 @@
 
 #include "ops/command_registry.h"
 #include "platform/mapped_image.h"
+#include "ui/pixel_art_style.h"
 
 namespace tesmark {
 
@@ -83,6 +84,7 @@ void RuleToolbar::load(int16_t language) {
         action->setData(command);
         if (QWidget* button = widgetForAction(action)) {
             button->setFixedSize(kToolbarButtonWidth, kToolbarButtonHeight);
+            button->setStyle(SharedPixelArtStyle());
         }
         connect(action, &QAction::triggered, this,
                 [this, command] { emit commandTriggered(command); });
