@@ -234,11 +234,16 @@ TEST(ScalePixelArtTest, RatioOneAndANullImageAreLeftAsTheyAre) {
 
 TEST(ScalePixelArtTest, AnIconHoldsTheSharpPictureOfTheRatio) {
     QImage art(56, 25, QImage::Format_RGB32);
-    art.fill(qRgb(192, 192, 192));
+    for (int y = 0; y < art.height(); ++y)
+        for (int x = 0; x < art.width(); ++x)
+            art.setPixel(x, y, (x + y) % 3 ? qRgb(192, 192, 192) : qRgb(0, 0, 0));
     for (qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
         const QIcon icon = PixelArtIcon(art, ratio);
-        const QPixmap shown = icon.pixmap(QSize(56, 25), ratio);
-        EXPECT_EQ(shown.size(), QSize(DeviceEdge(56, ratio), DeviceEdge(25, ratio)))
+        const QImage shown = icon.pixmap(QSize(56, 25), ratio).toImage();
+        const QImage sharp = ScalePixelArt(art, ratio);
+        EXPECT_EQ(shown.size(), sharp.size()) << "ratio " << ratio;
+        EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32) ==
+                    sharp.convertToFormat(QImage::Format_RGB32))
             << "ratio " << ratio;
     }
 }
