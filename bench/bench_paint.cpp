@@ -2,7 +2,10 @@
 // after a width change, each with its readout panel, on the Qt back buffer
 // (offscreen platform).
 // A step repaints only the blocks that moved, so it should cost a fraction of
-// a full paint.
+// a full paint. The steps and the full paint are measured at the device
+// pixel ratios of screens, given as the argument in hundredths (100 is
+// ratio 1, 200 is ratio 2): a screen of ratio r has r x r device pixels per
+// pixel to fill and copy.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -31,6 +34,10 @@ QImage PatternTile() {
     return tile;
 }
 
+qreal RatioOf(const benchmark::State& bench) {
+    return static_cast<qreal>(bench.range(0)) / 100.0;
+}
+
 // A main window's painting state after its first paint.
 struct PaintedWindow {
     std::unique_ptr<GraduationTables> tables = std::make_unique<GraduationTables>();
@@ -38,10 +45,12 @@ struct PaintedWindow {
     RedrawState redraw;
     ReadingTable table;
     PaintMemory memory;
-    QtSurface body{2501, 170};
-    QtSurface buffer{625 + kExtraWidth, 325};
+    QtSurface body;
+    QtSurface buffer;
 
-    PaintedWindow() {
+    explicit PaintedWindow(qreal ratio = 1.0)
+        : body(2501, 170, kWhite, ratio), buffer(625 + kExtraWidth, 325, kWhite, ratio) {
+        body.setEvenStrokes(true);
         BuildAllTables(*tables);
         state.CxSize = kExtraWidth;
         ComposedRecord record;
@@ -64,7 +73,7 @@ int32_t Step(int64_t iteration) {
 }
 
 void BM_CursorStepRepaint(benchmark::State& bench) {
-    PaintedWindow window;
+    PaintedWindow window(RatioOf(bench));
     int64_t i = 0;
     for (auto _ : bench) {
         window.state.CursorPos += Step(i++);
@@ -73,10 +82,16 @@ void BM_CursorStepRepaint(benchmark::State& bench) {
     }
     benchmark::DoNotOptimize(window.buffer.image().constBits());
 }
-BENCHMARK(BM_CursorStepRepaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CursorStepRepaint)
+    ->Arg(100)
+    ->Arg(125)
+    ->Arg(150)
+    ->Arg(200)
+    ->Arg(300)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_SlideStepRepaint(benchmark::State& bench) {
-    PaintedWindow window;
+    PaintedWindow window(RatioOf(bench));
     int64_t i = 0;
     for (auto _ : bench) {
         window.state.SlidePos += Step(i++);
@@ -85,17 +100,29 @@ void BM_SlideStepRepaint(benchmark::State& bench) {
     }
     benchmark::DoNotOptimize(window.buffer.image().constBits());
 }
-BENCHMARK(BM_SlideStepRepaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SlideStepRepaint)
+    ->Arg(100)
+    ->Arg(125)
+    ->Arg(150)
+    ->Arg(200)
+    ->Arg(300)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_FullRepaint(benchmark::State& bench) {
-    PaintedWindow window;
+    PaintedWindow window(RatioOf(bench));
     for (auto _ : bench) {
         window.redraw.RedrawHint = kRedrawAll;
         window.paint();
     }
     benchmark::DoNotOptimize(window.buffer.image().constBits());
 }
-BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullRepaint)
+    ->Arg(100)
+    ->Arg(125)
+    ->Arg(150)
+    ->Arg(200)
+    ->Arg(300)
+    ->Unit(benchmark::kMicrosecond);
 
 // One width change with its paint, as a drag of the window's side makes it:
 // the back buffer takes the new width and the rule is painted whole, once.

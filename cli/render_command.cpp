@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QString>
+#include <charconv>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -27,7 +28,33 @@ struct RenderRequest {
     StateOptions state;
     std::string out;
     std::optional<int> width;
+    double scale = 1.0;
 };
+
+// Screens have from 1 to 4 device pixels per pixel.
+constexpr double kMinScale = 1.0;
+constexpr double kMaxScale = 4.0;
+
+// --scale R: a decimal ratio such as 2 or 1.5.
+Option ScaleOption(RenderRequest& request) {
+    return {
+        "--scale", nullptr, "R",
+        "device pixels per pixel of the screen the picture is for, from\n"
+        "1 to 4 (default 1): 2 draws every pixel as 2 x 2, with text\n"
+        "at the full resolution",
+        [&request](const std::string& text, std::string& error) {
+            double value = 0;
+            const char* end = text.data() + text.size();
+            const auto [ptr, ec] =
+                std::from_chars(text.data(), end, value, std::chars_format::fixed);
+            if (ec != std::errc() || ptr != end || !(value >= kMinScale && value <= kMaxScale)) {
+                error = "--scale takes a ratio from 1 to 4, not '" + text + "'";
+                return false;
+            }
+            request.scale = value;
+            return true;
+        }};
+}
 
 std::vector<OptionGroup> RenderOptions(RenderRequest& request) {
     auto what = [&request](RenderRequest::What chosen) {
@@ -65,6 +92,7 @@ std::vector<OptionGroup> RenderOptions(RenderRequest& request) {
               kBaseClientWidth, kMaxClientWidth,
               [&request](long long width) { request.width = static_cast<int>(width); },
               "a whole number of pixels"),
+          ScaleOption(request),
           HelpOption()}},
         StateOptionGroup(request.state),
     };
@@ -72,8 +100,9 @@ std::vector<OptionGroup> RenderOptions(RenderRequest& request) {
 
 void PrintRenderHelp(std::ostream& out) {
     RenderRequest unused;
-    out << "usage: tesmark-cli render --body --out FILE.png [state options]\n"
-           "       tesmark-cli render --window --out FILE.png [--width W] [state options]\n"
+    out << "usage: tesmark-cli render --body --out FILE.png [--scale R] [state options]\n"
+           "       tesmark-cli render --window --out FILE.png [--width W] [--scale R]\n"
+           "                          [state options]\n"
            "\n"
            "Writes a picture of the rule as a PNG file. A failed write leaves no file\n"
            "behind (an existing file stays as it was).\n"
@@ -121,8 +150,9 @@ class GuiApplicationScope {
     std::unique_ptr<QGuiApplication> own_;
 };
 
-int RenderBody(const RuleState& state, const std::string& outPath, std::ostream& err) {
-    const std::unique_ptr<QtSurface> body = ComposedRuleBody(state);
+int RenderBody(const RuleState& state, double scale, const std::string& outPath,
+               std::ostream& err) {
+    const std::unique_ptr<QtSurface> body = ComposedRuleBody(state, scale);
     return WritePng(body->toImage(), outPath, err);
 }
 
@@ -150,9 +180,10 @@ int RunRender(const Args& args, std::ostream& out, std::ostream& err) {
         err << "tesmark-cli render: drawing text needs a GUI application\n";
         return kExitFailed;
     }
-    if (request.what == RenderRequest::What::Body) return RenderBody(state, request.out, err);
+    if (request.what == RenderRequest::What::Body)
+        return RenderBody(state, request.scale, request.out, err);
     const int width = request.width.value_or(kBaseClientWidth + state.CxSize);
-    return RenderWindowImage(state, width, request.out, err);
+    return RenderWindowImage(state, width, request.scale, request.out, err);
 }
 
 }  // namespace tesmark::cli

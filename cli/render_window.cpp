@@ -39,16 +39,17 @@ QImage WindowBackgroundTile() {
 
 }  // namespace
 
-std::unique_ptr<QtSurface> ComposedRuleBody(const RuleState& state) {
+std::unique_ptr<QtSurface> ComposedRuleBody(const RuleState& state, double ratio) {
     const auto tables = std::make_unique<GraduationTables>();
     BuildAllTables(*tables);
-    auto body = std::make_unique<QtSurface>(kRuleBodyWidth, kRuleBodyHeight);
+    auto body = std::make_unique<QtSurface>(kRuleBodyWidth, kRuleBodyHeight, kWhite, ratio);
+    body->setEvenStrokes(true);
     ComposedRecord composed;
     ComposeRuleBody(*body, state, *tables, composed);
     return body;
 }
 
-int RenderWindowImage(const RuleState& given, int width, const std::string& outPath,
+int RenderWindowImage(const RuleState& given, int width, double ratio, const std::string& outPath,
                       std::ostream& err) {
     // No window is wider than kMaxClientWidth: beyond it the right view would
     // show columns left of the composed rule body.
@@ -64,7 +65,7 @@ int RenderWindowImage(const RuleState& given, int width, const std::string& outP
     // with the window background, and one paint draws the rule whole.
     RuleState state = given;
     state.CxSize = static_cast<int16_t>(a);
-    RuleView view(width, WindowBackgroundTile());
+    RuleView view(width, WindowBackgroundTile(), ratio);
     ComposedRecord composed;
     view.compose(state, composed);
     RedrawState redraw = RedrawState::ForPositions(state.SlidePos, state.CursorPos);

@@ -5,7 +5,10 @@
 
 namespace tesmark {
 
-GlyphRunCache::GlyphRunCache(const QFont& font) : raw_(QRawFont::fromFont(font)) {}
+GlyphRunCache::GlyphRunCache(const QFont& font, qreal ratio)
+    : raw_(QRawFont::fromFont(font)), device_(raw_) {
+    if (ratio != 1.0 && device_.isValid()) device_.setPixelSize(raw_.pixelSize() * ratio);
+}
 
 const GlyphRunCache::Glyph* GlyphRunCache::glyphOf(QChar character) {
     auto found = glyphs_.constFind(character.unicode());

@@ -22,7 +22,12 @@ namespace tesmark {
 
 class GlyphRunCache {
   public:
-    explicit GlyphRunCache(const QFont& font);
+    // For a surface of `ratio` device pixels per pixel: the layout stays in
+    // pixels, and deviceFont() draws the same glyphs at the device size.
+    explicit GlyphRunCache(const QFont& font, qreal ratio = 1.0);
+
+    // The font at ratio x its pixel size, for glyphs placed in device pixels.
+    const QRawFont& deviceFont() const { return device_; }
 
     // The glyphs of the text, placed from the origin on the baseline at
     // whole pixels, and its advance in pixels (the sum of the characters'
@@ -38,6 +43,7 @@ class GlyphRunCache {
     const Glyph* glyphOf(QChar character);
 
     QRawFont raw_;
+    QRawFont device_;
     QHash<char16_t, Glyph> glyphs_;
 };
 

@@ -1,6 +1,10 @@
 #include "platform/mapped_image.h"
 
+#include <QPixmap>
 #include <array>
+#include <vector>
+
+#include "platform/device_grid.h"
 
 namespace tesmark {
 
@@ -77,6 +81,43 @@ QImage LoadMappedImage(const QString& resourcePath, const QPalette& palette) {
 
 QImage LoadMappedBitmap(int bitmapId, const QPalette& palette) {
     return LoadMappedImage(BitmapResourcePath(bitmapId), palette);
+}
+
+QImage ScalePixelArt(const QImage& image, qreal ratio) {
+    if (image.isNull() || ratio == 1.0) return image;
+    const QImage source = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                        : QImage::Format_RGB32);
+    const int width = DeviceEdge(source.width(), ratio);
+    const int height = DeviceEdge(source.height(), ratio);
+    // The source column of every device column, and likewise for rows.
+    auto sourceOf = [ratio](int count, int deviceCount) {
+        std::vector<int> of(static_cast<std::size_t>(deviceCount));
+        for (int pixel = 0; pixel < count; ++pixel)
+            for (int d = DeviceEdge(pixel, ratio); d < DeviceEdge(pixel + 1, ratio); ++d)
+                of[static_cast<std::size_t>(d)] = pixel;
+        return of;
+    };
+    const std::vector<int> columns = sourceOf(source.width(), width);
+    const std::vector<int> rows = sourceOf(source.height(), height);
+    QImage scaled(width, height, source.format());
+    for (int y = 0; y < height; ++y) {
+        const auto* from =
+            reinterpret_cast<const QRgb*>(source.constScanLine(rows[static_cast<std::size_t>(y)]));
+        auto* to = reinterpret_cast<QRgb*>(scaled.scanLine(y));
+        for (int x = 0; x < width; ++x) to[x] = from[columns[static_cast<std::size_t>(x)]];
+    }
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
+}
+
+QIcon PixelArtIcon(const QImage& image, qreal ratio) {
+    QIcon icon;
+    if (image.isNull()) return icon;
+    for (qreal whole : {1.0, 2.0, 3.0})
+        icon.addPixmap(QPixmap::fromImage(ScalePixelArt(image, whole)));
+    if (ratio != 1.0 && ratio != 2.0 && ratio != 3.0)
+        icon.addPixmap(QPixmap::fromImage(ScalePixelArt(image, ratio)));
+    return icon;
 }
 
 }  // namespace tesmark

@@ -5,6 +5,7 @@
 // other colour stays as drawn. The window reloads them when the scheme
 // changes, so its buttons, bars and background always match the rest of the
 // desktop.
+#include <QIcon>
 #include <QImage>
 #include <QPalette>
 #include <QString>
@@ -33,5 +34,17 @@ QImage LoadMappedImage(const QString& resourcePath, const QPalette& palette);
 
 // LoadMappedImage of BitmapResourcePath(bitmapId).
 QImage LoadMappedBitmap(int bitmapId, const QPalette& palette);
+
+// The bitmap for a screen of `ratio` device pixels per pixel, enlarged as
+// pixel art is: each pixel becomes its block of the device grid (see
+// device_grid.h) in its own colour, so edges stay sharp and no colour is
+// blended, where a smooth enlargement would blur every edge. The result
+// carries the ratio as its devicePixelRatio, so it shows at the original's
+// size. At ratio 1, and for a null image, the image itself.
+QImage ScalePixelArt(const QImage& image, qreal ratio);
+
+// An icon of the bitmap with its pixel-art enlargements for whole ratios up
+// to 3 and for `ratio`, so a screen of any of them finds a sharp picture.
+QIcon PixelArtIcon(const QImage& image, qreal ratio);
 
 }  // namespace tesmark

@@ -4,9 +4,12 @@
 #include <QPoint>
 #include <QRect>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
+#include "platform/device_grid.h"
+#include "platform/mapped_image.h"
 #include "platform/qt_text.h"
 #include "render/gauge_glyphs.h"
 
@@ -90,15 +93,19 @@ Rgb ToRgb(const QColor& colour) {
                static_cast<uint8_t>(colour.blue())};
 }
 
-QtSurface::QtSurface(int width, int height, Rgb background)
-    : image_(width, height, QImage::Format_RGB32),
-      patternTile_(PlainTile()),
+QtSurface::QtSurface(int width, int height, Rgb background, qreal ratio)
+    : ratio_(ratio),
+      unit_(ratio == 1.0),
+      width_(width),
+      height_(height),
+      image_(DeviceEdge(width, ratio), DeviceEdge(height, ratio), QImage::Format_RGB32),
+      patternTile_(ScalePixelArt(PlainTile(), ratio)),
       normalFont_(MakeFont(12, false)),
       boldFont_(MakeFont(13, true)),
       normalMetrics_(normalFont_, &image_),
       boldMetrics_(boldFont_, &image_),
-      normalGlyphs_(std::make_unique<GlyphRunCache>(normalFont_)),
-      boldGlyphs_(std::make_unique<GlyphRunCache>(boldFont_)),
+      normalGlyphs_(std::make_unique<GlyphRunCache>(normalFont_, ratio)),
+      boldGlyphs_(std::make_unique<GlyphRunCache>(boldFont_, ratio)),
       glyphs_(normalGlyphs_.get()) {
     image_.fill(ToQColor(background));
     // The image is never shared or reallocated while the surface lives, so
@@ -117,10 +124,18 @@ QtSurface::~QtSurface() {
 }
 
 int QtSurface::width() const {
-    return image_.width();
+    return width_;
 }
 int QtSurface::height() const {
-    return image_.height();
+    return height_;
+}
+
+int QtSurface::device(int edge) const {
+    return unit_ ? edge : DeviceEdge(edge, ratio_);
+}
+
+QRect QtSurface::deviceRect(const QRect& rect) const {
+    return unit_ ? rect : DeviceRect(rect, ratio_);
 }
 
 void QtSurface::setPen(std::optional<Rgb> colour) {
@@ -137,7 +152,11 @@ void QtSurface::setPatternBrush() {
 }
 
 void QtSurface::setPatternImage(const QImage& tile) {
-    patternTile_ = tile.isNull() ? PlainTile() : tile.convertToFormat(QImage::Format_RGB32);
+    // The tile repeats on the device grid: at the ratios of screens (1.25,
+    // 1.5, 2, 3) its 48 or 8 pixels are a whole number of device pixels.
+    QImage rgb = tile.isNull() ? PlainTile() : tile.convertToFormat(QImage::Format_RGB32);
+    patternTile_ = ScalePixelArt(rgb, ratio_);
+    patternTile_.setDevicePixelRatio(1.0);  // the painter draws in device pixels
 }
 
 QBrush QtSurface::currentBrush() const {
@@ -159,18 +178,16 @@ void QtSurface::line(int x1, int y1, int x2, int y2) {
     // (or the other way round), the end point excluded.
     if (y1 == y2 && x1 != x2) {
         const int from = x1 < x2 ? x1 : x2 + 1;
-        fillSolid(QRect(from, y1, std::abs(x2 - x1), 1), colour);
+        fillDevice(strokeRect(QRect(from, y1, std::abs(x2 - x1), 1)), colour);
         return;
     }
     if (x1 == x2 && y1 != y2) {
         const int from = y1 < y2 ? y1 : y2 + 1;
-        fillSolid(QRect(x1, from, 1, std::abs(y2 - y1)), colour);
+        fillDevice(strokeRect(QRect(x1, from, 1, std::abs(y2 - y1))), colour);
         return;
     }
-    const std::vector<QPoint> points = LinePixels(x1, y1, x2, y2);
-    if (points.empty()) return;
-    painter_.setPen(QPen(colour, 0));
-    painter_.drawPoints(points.data(), static_cast<int>(points.size()));
+    for (const QPoint& point : LinePixels(x1, y1, x2, y2))
+        fillSolid(QRect(point, QSize(1, 1)), colour);
 }
 
 void QtSurface::rectangle(int x1, int y1, int x2, int y2) {
@@ -196,10 +213,27 @@ void QtSurface::rectangle(int x1, int y1, int x2, int y2) {
 void QtSurface::eraseWithPattern() {
     setPatternBrush();
     setPen(std::nullopt);
-    rectangle(0, 0, width() + 1, height() + 1);  // without a pen the last column stays out
+    rectangle(0, 0, width_ + 1, height_ + 1);  // without a pen the last column stays out
+}
+
+QRect QtSurface::strokeRect(const QRect& rect) const {
+    QRect device = deviceRect(rect);
+    if (!evenStrokes_) return device;
+    // Every tick of a scale has the same width, whatever block of the
+    // device grid it stands on: the stroke's width in whole device pixels
+    // (1 at 1.25 and 1.5), from the block's first device pixel. Its block
+    // is never narrower, so the stroke stays inside its own pixel.
+    const int stroke = std::max(1, static_cast<int>(std::floor(ratio_)));
+    if (rect.width() == 1) device.setWidth(stroke);
+    if (rect.height() == 1) device.setHeight(stroke);
+    return device;
 }
 
 void QtSurface::fillSolid(const QRect& rect, const QColor& colour) {
+    fillDevice(deviceRect(rect), colour);
+}
+
+void QtSurface::fillDevice(const QRect& rect, const QColor& colour) {
     // Solid blocks are written straight into the image: the rule's outlines,
     // the readout boxes and the text backgrounds are many small rectangles,
     // and the painter's own fill costs far more than the pixels do.
@@ -217,7 +251,7 @@ void QtSurface::fillWith(const QRect& rect, const QBrush& brush) {
     if (brush.style() == Qt::SolidPattern) {
         fillSolid(rect, brush.color());
     } else {
-        painter_.fillRect(rect, brush);
+        painter_.fillRect(deviceRect(rect), brush);
     }
 }
 
@@ -276,16 +310,36 @@ void QtSurface::drawText(int x, int y, std::string_view text) {
                   ToQColor(*textBackground_));
     }
     painter_.setPen(QPen(ToQColor(textColour_), 0));
-    if (laidOut) {
-        painter_.drawGlyphRun(QPointF(left, baseline), run);
-    } else {
-        painter_.drawText(QPoint(left, baseline), string);
+    if (unit_) {
+        if (laidOut) {
+            painter_.drawGlyphRun(QPointF(left, baseline), run);
+        } else {
+            painter_.drawText(QPoint(left, baseline), string);
+        }
+        return;
     }
+    if (laidOut) {
+        // Each glyph starts on the device edge of the pixel it starts on at
+        // ratio 1, drawn by the font at the device size: the text keeps its
+        // place and width, and its strokes are the font's own at this size.
+        QList<QPointF> positions = run.positions();
+        for (QPointF& position : positions) {
+            position = QPointF(device(left + static_cast<int>(position.x())), device(baseline));
+        }
+        run.setRawFont(glyphs_->deviceFont());
+        run.setPositions(positions);
+        painter_.drawGlyphRun(QPointF(0, 0), run);
+        return;
+    }
+    painter_.save();
+    painter_.scale(ratio_, ratio_);
+    painter_.drawText(QPoint(left, baseline), string);
+    painter_.restore();
 }
 
 void QtSurface::clip(int x1, int y1, int x2, int y2) {
     // An empty rectangle is a valid clip that lets nothing through.
-    clipRect_ = QRect(x1, y1, std::max(0, x2 - x1), std::max(0, y2 - y1));
+    clipRect_ = deviceRect(QRect(x1, y1, std::max(0, x2 - x1), std::max(0, y2 - y1)));
     painter_.setClipRect(*clipRect_);
 }
 
@@ -296,24 +350,57 @@ void QtSurface::clearClip() {
 
 void QtSurface::copyFrom(const Surface& source, int x, int y, int w, int h, int sx, int sy) {
     const auto* other = dynamic_cast<const QtSurface*>(&source);
-    if (other == nullptr || w <= 0 || h <= 0) return;
-    const QRect from(sx, sy, w, h);
+    if (other == nullptr || other->ratio_ != ratio_ || w <= 0 || h <= 0) return;
+    // The block keeps its size in device pixels: the target's block of the
+    // device grid, taken from the source's from the device edge of (sx, sy).
+    const QRect to = deviceRect(QRect(x, y, w, h));
+    const QRect from(QPoint(device(sx), device(sy)), to.size());
     if (other == this) {
         // Copy the block out first: the painter writes into the same pixels.
-        painter_.drawImage(QPoint(x, y), image_.copy(from));
+        painter_.drawImage(to.topLeft(), image_.copy(from));
         return;
     }
-    painter_.drawImage(QPoint(x, y), other->image_, from);
+    painter_.drawImage(to.topLeft(), other->image_, from);
 }
 
 void QtSurface::andGlyph(GlyphId glyph, int x, int y) {
-    painter_.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    painter_.drawImage(QPoint(x, y), GlyphImage(glyph));
-    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (unit_) {
+        painter_.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+        painter_.drawImage(QPoint(x, y), GlyphImage(glyph));
+        painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        return;
+    }
+    // AND with black is black and with white changes nothing: the black
+    // pixels, each as its block of device pixels.
+    const GaugeGlyphPicture& picture = GaugeGlyph(glyph);
+    for (int row = 0; row < kGlyphHeight; ++row)
+        for (int column = 0; column < picture.width; ++column)
+            if (GaugeGlyphPixelIsBlack(glyph, column, row))
+                fillSolid(QRect(x + column, y + row, 1, 1), Qt::black);
+}
+
+QImage QtSurface::toImage() const {
+    QImage copy = image_.copy();
+    copy.setDevicePixelRatio(ratio_);
+    return copy;
+}
+
+void QtSurface::drawOn(QPainter& painter, const QRegion& region) const {
+    // The image is opaque, and each rectangle of the region is copied as one
+    // block: under the clip of several rectangles that a paint event brings,
+    // the painter would fill each pixel as if through a pattern.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& rect : region) {
+        painter.setClipRect(rect);
+        if (unit_)
+            painter.drawImage(rect.topLeft(), image_, rect);
+        else
+            painter.drawImage(QRectF(rect), image_, QRectF(deviceRect(rect)));
+    }
 }
 
 Rgb QtSurface::pixel(int x, int y) const {
-    const QRgb value = image_.pixel(x, y);
+    const QRgb value = image_.pixel(device(x), device(y));
     return Rgb{static_cast<uint8_t>(qRed(value)), static_cast<uint8_t>(qGreen(value)),
                static_cast<uint8_t>(qBlue(value))};
 }

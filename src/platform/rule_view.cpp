@@ -11,12 +11,14 @@ LabelColours LabelColoursOf(const QPalette& palette) {
     return {ToRgb(palette.color(QPalette::ButtonText)), ToRgb(palette.color(QPalette::Light))};
 }
 
-RuleView::RuleView(int clientWidth, const QImage& backgroundTile)
-    : tables_(std::make_unique<GraduationTables>()),
-      body_(std::make_unique<QtSurface>(kRuleBodyWidth, kRuleBodyHeight, kBodyColour)),
-      backBuffer_(std::make_unique<QtSurface>(clientWidth, kClientHeight)),
+RuleView::RuleView(int clientWidth, const QImage& backgroundTile, qreal ratio)
+    : ratio_(ratio),
+      tables_(std::make_unique<GraduationTables>()),
+      body_(std::make_unique<QtSurface>(kRuleBodyWidth, kRuleBodyHeight, kBodyColour, ratio)),
+      backBuffer_(std::make_unique<QtSurface>(clientWidth, kClientHeight, kWhite, ratio)),
       backgroundTile_(backgroundTile) {
     BuildAllTables(*tables_);
+    body_->setEvenStrokes(true);
     body_->setPatternImage(backgroundTile_);
     backBuffer_->setPatternImage(backgroundTile_);
     backBuffer_->eraseWithPattern();
@@ -36,7 +38,7 @@ bool RuleView::fitWidth(int clientWidth) {
     // paint that follows covers the rule, and keeping the old picture would
     // keep pixels no paint of the new width draws (the corners of the glass
     // band at the right edge).
-    auto resized = std::make_unique<QtSurface>(clientWidth, kClientHeight);
+    auto resized = std::make_unique<QtSurface>(clientWidth, kClientHeight, kWhite, ratio_);
     resized->setPatternImage(backgroundTile_);
     resized->eraseWithPattern();
     backBuffer_ = std::move(resized);
@@ -50,6 +52,24 @@ void RuleView::setBackground(const QImage& tile) {
     backBuffer_->setPatternImage(tile);
     backBuffer_->eraseWithPattern();
     bodyChanged_ = true;
+}
+
+bool RuleView::setDeviceRatio(qreal ratio, const RuleState& state) {
+    if (ratio == ratio_ || ratio <= 0) return false;
+    ratio_ = ratio;
+    auto body = std::make_unique<QtSurface>(kRuleBodyWidth, kRuleBodyHeight, kBodyColour, ratio);
+    body->setEvenStrokes(true);
+    body->setPatternImage(backgroundTile_);
+    // A blank body: everything is drawn, as at the first composition.
+    ComposedRecord fresh;
+    ComposeRuleBody(*body, state, *tables_, fresh);
+    body_ = std::move(body);
+    auto buffer = std::make_unique<QtSurface>(backBuffer_->width(), kClientHeight, kWhite, ratio);
+    buffer->setPatternImage(backgroundTile_);
+    buffer->eraseWithPattern();
+    backBuffer_ = std::move(buffer);
+    bodyChanged_ = true;
+    return true;
 }
 
 QRegion RuleView::paint(RuleState& state, RedrawState& redraw, ReadingTable& readings, int a,

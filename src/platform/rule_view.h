@@ -33,8 +33,9 @@ LabelColours LabelColoursOf(const QPalette& palette);
 class RuleView {
   public:
     // A view for a client area `clientWidth` pixels wide, erased with the
-    // window background `tile`. Builds the sixteen graduation tables.
-    RuleView(int clientWidth, const QImage& backgroundTile);
+    // window background `tile`, held at `ratio` device pixels per pixel (the
+    // screen's). Builds the sixteen graduation tables.
+    RuleView(int clientWidth, const QImage& backgroundTile, qreal ratio = 1.0);
     ~RuleView();
     RuleView(const RuleView&) = delete;
     RuleView& operator=(const RuleView&) = delete;
@@ -54,6 +55,14 @@ class RuleView {
     // with it and the next paint must be whole.
     void setBackground(const QImage& tile);
 
+    qreal deviceRatio() const { return ratio_; }
+    // Holds the picture at a new ratio of device pixels per pixel (the
+    // window moved to another screen, or its scale changed): the body is
+    // composed anew from `state` at that resolution, the buffer is erased
+    // and the next paint must be whole. Pixels, positions and what the
+    // paints remember stay as they are. False when the ratio is the same.
+    bool setDeviceRatio(qreal ratio, const RuleState& state);
+
     // One paint of the window for the extra width a: prepares, then paints
     // the rule, the bar labels when `labelsExposed`, and the end pieces.
     // Returns the client pixels the paint may have changed: only those need
@@ -62,6 +71,7 @@ class RuleView {
                   LabelColours labels, bool labelsExposed);
 
   private:
+    qreal ratio_;
     std::unique_ptr<GraduationTables> tables_;
     std::unique_ptr<QtSurface> body_;
     std::unique_ptr<QtSurface> backBuffer_;

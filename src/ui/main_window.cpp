@@ -19,6 +19,7 @@
 #include "platform/start_trace.h"
 #include "ui/client_area.h"
 #include "ui/edit_box.h"
+#include "ui/pixel_art_style.h"
 #include "ui/rebar.h"
 #include "ui/scale_tooltip.h"
 #include "ui/slide_bar.h"
@@ -59,7 +60,8 @@ CMainWindow::CMainWindow(RuleState& state, QWidget* parent)
     // Prompts and tooltips come from the table of the display language.
     preferred_ = PreferredLanguageFromLocale(QLocale::system().name().toStdString());
 
-    view_ = std::make_unique<RuleView>(ClientWidth(state_.CxSize), backgroundTile_);
+    view_ = std::make_unique<RuleView>(ClientWidth(state_.CxSize), backgroundTile_,
+                                       devicePixelRatioF());
     StartTrace::mark("tables+buffer");
     createRebar();
     StartTrace::mark("toolbars");
@@ -93,6 +95,14 @@ void CMainWindow::loadImages() {
     barTile_ = LoadMappedBitmap(kBarTroughBitmap, palette());
 }
 
+void CMainWindow::loadIcons() {
+    const qreal ratio = devicePixelRatioF();
+    const QIcon home = PixelArtIcon(LoadMappedBitmap(kHomeButtonBitmap, palette()), ratio);
+    slideHome_->setIcon(home);
+    cursorHome_->setIcon(home);
+    reverse_->setIcon(PixelArtIcon(LoadMappedBitmap(kReverseButtonBitmap, palette()), ratio));
+}
+
 void CMainWindow::createControls() {
     client_ = new ClientArea(this, this);
     client_->setFixedHeight(kClientHeight);
@@ -116,23 +126,21 @@ void CMainWindow::createControls() {
     cursorBar_->setThumb(state_.CursorPos);
     session_.redraw.DrawnCursorPos = state_.CursorPos;
 
-    const QIcon home(QPixmap::fromImage(LoadMappedBitmap(kHomeButtonBitmap, palette())));
-    auto makeButton = [this](int id, const QString& name, const QIcon& icon) {
+    auto makeButton = [this](int id, const QString& name) {
         auto* button = new QPushButton(client_);
         button->setObjectName(name);
         button->setFlat(true);
-        button->setIcon(icon);
+        button->setStyle(SharedPixelArtStyle());  // sharp pictures at any ratio
         button->setProperty("controlId", id);
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
         return button;
     };
-    slideHome_ = makeButton(kSlideHomeButtonId, QStringLiteral("SlideHomeButton"), home);
-    cursorHome_ = makeButton(kCursorHomeButtonId, QStringLiteral("CursorHomeButton"), home);
-    reverse_ =
-        makeButton(kReverseButtonId, QStringLiteral("ReverseButton"),
-                   QIcon(QPixmap::fromImage(LoadMappedBitmap(kReverseButtonBitmap, palette()))));
+    slideHome_ = makeButton(kSlideHomeButtonId, QStringLiteral("SlideHomeButton"));
+    cursorHome_ = makeButton(kCursorHomeButtonId, QStringLiteral("CursorHomeButton"));
+    reverse_ = makeButton(kReverseButtonId, QStringLiteral("ReverseButton"));
     reverse_->setGeometry(geometry::kReverseButton);
+    loadIcons();
     const QSize homeImage = slideHome_->icon().availableSizes().value(0, QSize(56, 25));
     slideHome_->setIconSize(homeImage);
     cursorHome_->setIconSize(homeImage);

@@ -148,6 +148,11 @@ class CMainWindow : public QMainWindow, public WindowPort, public CommandPort {
     void createControls();
     void createRebar();
     void loadImages();
+    // The button icons, sharp at the screen's resolution.
+    void loadIcons();
+    // Takes the screen's device pixel ratio; true when it changed, and the
+    // whole client area is then to be painted anew.
+    bool followDeviceRatio();
     void layoutForWidth(int extra);
     int extraWidth() const;  // the client width less 625
     // Composes the rule body for the state, then shows the option toolbar

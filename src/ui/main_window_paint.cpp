@@ -48,22 +48,16 @@ void CMainWindow::renderRule() {
 }
 
 void CMainWindow::paintClient(QPainter& painter, const QRegion& region) {
+    const bool newRatio = followDeviceRatio();
     const bool newWidth = view_->backBuffer().width() != ClientWidth(extraWidth());
     if (ruleStale_ || session_.redraw.EverPainted == 0 || newWidth) {
-        const QRegion damage = paintBackBuffer(region.intersects(geometry::kBarLabelArea));
+        const QRegion damage =
+            paintBackBuffer(newRatio || region.intersects(geometry::kBarLabelArea));
         // What the paint changed beyond this region must reach the screen too.
         const QRegion unseen = damage - region;
         if (!unseen.isEmpty()) client_->update(unseen);
     }
-    const QImage& buffer = view_->backBuffer().image();
-    // The buffer is opaque, and each rectangle of the region is copied as
-    // one block: under the clip of several rectangles that the paint event
-    // brings, the painter would fill each pixel as if through a pattern.
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& rect : region) {
-        painter.setClipRect(rect);
-        painter.drawImage(rect.topLeft(), buffer, rect);
-    }
+    view_->backBuffer().drawOn(painter, region);
 }
 
 }  // namespace tesmark

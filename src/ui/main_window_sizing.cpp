@@ -102,13 +102,21 @@ void CMainWindow::changeEvent(QEvent* event) {
     QPalette bands = rebar_->palette();
     bands.setBrush(QPalette::Window, QBrush(backgroundTile_));
     rebar_->setPalette(bands);
-    const QIcon home(QPixmap::fromImage(LoadMappedBitmap(kHomeButtonBitmap, palette())));
-    slideHome_->setIcon(home);
-    cursorHome_->setIcon(home);
-    reverse_->setIcon(QIcon(QPixmap::fromImage(LoadMappedBitmap(kReverseButtonBitmap, palette()))));
+    loadIcons();
     session_.redraw.RedrawHint = kRedrawAll;
     ruleStale_ = true;
     client_->update();
+}
+
+bool CMainWindow::followDeviceRatio() {
+    // On another screen, or at a new scale, the rule is drawn anew at that
+    // screen's resolution; the pixels and positions stay as they are.
+    if (!view_->setDeviceRatio(client_->devicePixelRatioF(), state_)) return false;
+    loadIcons();
+    session_.redraw.RedrawHint = kRedrawAll;
+    ruleStale_ = true;
+    client_->update();
+    return true;
 }
 
 void CMainWindow::toggleAlwaysOnTop() {

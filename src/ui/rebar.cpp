@@ -7,6 +7,7 @@
 
 #include "ops/command_registry.h"
 #include "platform/mapped_image.h"
+#include "ui/pixel_art_style.h"
 
 namespace tesmark {
 
@@ -73,14 +74,17 @@ void RuleToolbar::load(int16_t language) {
             continue;
         }
         const int image = ToolbarImageIndex(resource.buttons, i);
-        QAction* action =
-            addAction(QIcon(QPixmap::fromImage(strip.copy(
-                          image * kToolbarImageWidth, 0, kToolbarImageWidth, kToolbarImageHeight))),
-                      QString());
+        // Sharp on every screen: the pixel art enlarged, never smoothed.
+        QAction* action = addAction(
+            PixelArtIcon(
+                strip.copy(image * kToolbarImageWidth, 0, kToolbarImageWidth, kToolbarImageHeight),
+                devicePixelRatioF()),
+            QString());
         action->setObjectName(QStringLiteral("Command%1").arg(command));
         action->setData(command);
         if (QWidget* button = widgetForAction(action)) {
             button->setFixedSize(kToolbarButtonWidth, kToolbarButtonHeight);
+            button->setStyle(SharedPixelArtStyle());
         }
         connect(action, &QAction::triggered, this,
                 [this, command] { emit commandTriggered(command); });

@@ -6,9 +6,15 @@
 
 #include <QColor>
 #include <QDir>
+#include <QIcon>
+#include <QPixmap>
+#include <QRect>
 #include <QTemporaryDir>
 #include <array>
 #include <cstdlib>
+#include <string>
+
+#include "platform/device_grid.h"
 
 namespace tesmark {
 namespace {
@@ -188,6 +194,57 @@ TEST(WindowBitmapsTest, HaveTheirSizesAndBlendIntoTheButtonFace) {
             // Mostly face, so the pattern takes the scheme's face colour.
             EXPECT_GE(faceCount * 2, drawn.width() * drawn.height());
         }
+    }
+}
+
+// Pixel-art enlargement: every pixel becomes its block of the device grid in
+// its own colour, and the picture keeps its size in pixels.
+struct PixelArtCase {
+    qreal ratio;
+    QSize size;  // of a 10 x 3 picture, in device pixels
+};
+
+TEST(ScalePixelArtTest, EveryPixelBecomesItsBlockInItsOwnColour) {
+    QImage art(10, 3, QImage::Format_ARGB32);
+    for (int y = 0; y < art.height(); ++y)
+        for (int x = 0; x < art.width(); ++x) art.setPixel(x, y, qRgba(x * 20, y * 80, 7, 255 - x));
+    for (const PixelArtCase& c : {PixelArtCase{1.25, {13, 4}}, PixelArtCase{1.5, {15, 5}},
+                                  PixelArtCase{2.0, {20, 6}}, PixelArtCase{3.0, {30, 9}}}) {
+        SCOPED_TRACE("ratio " + std::to_string(c.ratio));
+        const QImage scaled = ScalePixelArt(art, c.ratio);
+        ASSERT_EQ(scaled.size(), c.size);
+        EXPECT_EQ(scaled.devicePixelRatio(), c.ratio);
+        EXPECT_TRUE(scaled.hasAlphaChannel());
+        for (int y = 0; y < art.height(); ++y)
+            for (int x = 0; x < art.width(); ++x) {
+                const QRect block = DeviceRect(QRect(x, y, 1, 1), c.ratio);
+                for (int dy = block.top(); dy <= block.bottom(); ++dy)
+                    for (int dx = block.left(); dx <= block.right(); ++dx)
+                        ASSERT_EQ(scaled.pixel(dx, dy), art.pixel(x, y)) << x << ", " << y;
+            }
+    }
+}
+
+TEST(ScalePixelArtTest, RatioOneAndANullImageAreLeftAsTheyAre) {
+    QImage art(4, 4, QImage::Format_RGB32);
+    art.fill(qRgb(1, 2, 3));
+    EXPECT_EQ(ScalePixelArt(art, 1.0).constBits(), art.constBits());
+    EXPECT_TRUE(ScalePixelArt(QImage(), 2.0).isNull());
+}
+
+TEST(ScalePixelArtTest, AnIconHoldsTheSharpPictureOfTheRatio) {
+    QImage art(56, 25, QImage::Format_RGB32);
+    for (int y = 0; y < art.height(); ++y)
+        for (int x = 0; x < art.width(); ++x)
+            art.setPixel(x, y, (x + y) % 3 ? qRgb(192, 192, 192) : qRgb(0, 0, 0));
+    for (qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
+        const QIcon icon = PixelArtIcon(art, ratio);
+        const QImage shown = icon.pixmap(QSize(56, 25), ratio).toImage();
+        const QImage sharp = ScalePixelArt(art, ratio);
+        EXPECT_EQ(shown.size(), sharp.size()) << "ratio " << ratio;
+        EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32) ==
+                    sharp.convertToFormat(QImage::Format_RGB32))
+            << "ratio " << ratio;
     }
 }
 

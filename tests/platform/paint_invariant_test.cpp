@@ -1,6 +1,9 @@
 // The invariant the partial repaints rest on: after any sequence of slide and
 // cursor moves, each painted with only the blocks the move named, the back
-// buffer holds exactly the pixels of one full paint of the final state.
+// buffer holds exactly the pixels of one full paint of the final state. The
+// same holds on a screen of more device pixels per pixel, device pixel for
+// device pixel: whole ratios and 1.5, where the blocks of the device grid
+// differ in width.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -8,9 +11,11 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/composed_record.h"
+#include "platform/device_grid.h"
 #include "platform/qt_surface.h"
 #include "render/rule_body.h"
 #include "render/window_painter.h"
@@ -42,8 +47,9 @@ QImage CheckerTile() {
     return tile;
 }
 
-std::unique_ptr<QtSurface> ComposedBody(const RuleState& state) {
-    auto body = std::make_unique<QtSurface>(2501, 170);
+std::unique_ptr<QtSurface> ComposedBody(const RuleState& state, qreal ratio) {
+    auto body = std::make_unique<QtSurface>(2501, 170, kWhite, ratio);
+    body->setEvenStrokes(true);
     ComposedRecord record;
     ComposeRuleBody(*body, state, Tables(), record);
     return body;
@@ -57,9 +63,10 @@ struct Window {
     ReadingTable table;
     PaintMemory memory;
     const QtSurface& body;
-    QtSurface buffer{625 + kA, 325, kUnpainted};
+    QtSurface buffer;
 
-    Window(const RuleState& initial, const QtSurface& composed) : state(initial), body(composed) {
+    Window(const RuleState& initial, const QtSurface& composed)
+        : state(initial), body(composed), buffer(625 + kA, 325, kUnpainted, composed.ratio()) {
         state.CxSize = kA;
         redraw = RedrawState::ForPositions(state.SlidePos, state.CursorPos);
         buffer.setPatternImage(CheckerTile());
@@ -168,15 +175,19 @@ std::vector<Event> Join(std::initializer_list<std::vector<Event>> parts) {
     return events;
 }
 
-// The first pixel that changed between two pictures outside the damage.
+// The first device pixel that changed between two pictures outside the
+// damage (in pixels, which cover their blocks of the device grid).
 std::string ChangeOutside(const QImage& before, const QImage& after,
-                          const std::vector<PixelRect>& damage) {
+                          const std::vector<PixelRect>& damage, qreal ratio) {
+    std::vector<QRect> device;
+    for (const PixelRect& r : damage)
+        device.push_back(
+            DeviceRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top), ratio));
     for (int y = 0; y < after.height(); ++y)
         for (int x = 0; x < after.width(); ++x) {
             if (before.pixel(x, y) == after.pixel(x, y)) continue;
             bool inside = false;
-            for (const PixelRect& r : damage)
-                inside = inside || (x >= r.left && x < r.right && y >= r.top && y < r.bottom);
+            for (const QRect& r : device) inside = inside || r.contains(x, y);
             if (!inside) return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
         }
     return {};
@@ -194,11 +205,11 @@ void PrintTo(const Scenario& scenario, std::ostream* os) {
     *os << scenario.name;
 }
 
-class PartialRepaint : public ::testing::TestWithParam<Scenario> {};
+class PartialRepaint : public ::testing::TestWithParam<std::tuple<Scenario, qreal>> {};
 
 TEST_P(PartialRepaint, LeavesThePixelsOfAFullPaintOfTheSameState) {
-    const Scenario& scenario = GetParam();
-    const std::unique_ptr<QtSurface> body = ComposedBody(scenario.start);
+    const auto& [scenario, ratio] = GetParam();
+    const std::unique_ptr<QtSurface> body = ComposedBody(scenario.start, ratio);
     Window window(scenario.start, *body);
     window.paint();
     const QImage initial = window.buffer.toImage();
@@ -214,7 +225,7 @@ TEST_P(PartialRepaint, LeavesThePixelsOfAFullPaintOfTheSameState) {
         const QImage want = FullPaint(window.state, *body);
         ASSERT_TRUE(got == want) << "after step " << step << ": " << FirstDifference(got, want);
         // Only the damage reaches the screen, so nothing may change outside it.
-        ASSERT_EQ(ChangeOutside(before, got, damage), "")
+        ASSERT_EQ(ChangeOutside(before, got, damage, ratio), "")
             << "after step " << step << ", a pixel changed outside the paint's damage";
     }
     EXPECT_NE(window.buffer.toImage(), initial) << "the scenario should change the picture";
@@ -226,58 +237,71 @@ int32_t CursorForS(int s, int32_t slide) {
     return 3000 * (s + 78 + 1050) - slide;
 }
 
+// The device pixels per pixel of the screens the rule is painted for.
+std::string RatioName(qreal ratio) {
+    std::string name = "AtRatio" + std::to_string(static_cast<int>(ratio));
+    const int hundredths = static_cast<int>(ratio * 100) % 100;
+    if (hundredths != 0) name += "_" + std::to_string(hundredths);
+    return name;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Moves, PartialRepaint,
-    ::testing::Values(
-        Scenario{"CursorPixelSteps", Start(3150000, 3150000),
-                 Join({Steps(false, 3150000, 3000, 4), Steps(false, 3162000, -7000, 3)})},
-        Scenario{"CursorUnitSteps", Start(3150000, 3150000), Steps(false, 3150000, 700, 8)},
-        // Through the place where the left view starts to follow, and back.
-        Scenario{"SlideThroughTheLeftFollowing", Start(3075000, 3150000),
-                 Join({Steps(true, 3075000, -3000, 10), Steps(true, 3045000, 4500, 6)})},
-        Scenario{"SlideThroughTheRightFollowing", Start(3225000, 3150000),
-                 Join({Steps(true, 3225000, 3000, 10), Steps(true, 3255000, -4500, 6)})},
-        Scenario{"SlideFarAwayAndBack",
-                 Start(3150000, 3150000),
-                 {Slide(3300000), Slide(1000000), Slide(-90000), Slide(3000000), Slide(6390000),
-                  Slide(3150001)}},
-        Scenario{"IndexOffTheStatorMovesTheFocus",
-                 Start(3150000, 3150000, 0, 20),
-                 {Slide(2700000), Slide(2550000), Slide(2400000), Slide(3760000), Slide(3200000)}},
-        Scenario{"BothTogether",
-                 Start(3150000, 3150000),
-                 {Both(3100000, 3200000), Both(3050000, 3250000), Both(3350000, 2000000)}},
-        // Past the slide's column 0 on the view's last column (S = -247).
-        Scenario{"CursorOverTheSlidesLeftEnd", Start(-90000, CursorForS(-150, -90000)),
-                 Join({Steps(false, CursorForS(-150, -90000), -3000, 3),
-                       Steps(false, CursorForS(-243, -90000), -3000, 7)})},
-        Scenario{"CursorOverTheSlidesRightEnd", Start(6390000, CursorForS(2048, 6390000)),
-                 Join({Steps(false, CursorForS(2048, 6390000), 3000, 7),
-                       Steps(false, CursorForS(2183, 6390000), 3000, 7)})},
-        // Below zero, and on a few exact half pixels, the moves' pixel test
-        // and the painter's pixel mapping round apart.
-        Scenario{"CursorBelowZero", Start(3150000, 5000), Steps(false, 5000, -1000, 10)},
-        Scenario{"CursorOnExactHalves",
-                 Start(3150000, 36000),
-                 {Cursor(33000), Cursor(34500), Cursor(37500), Cursor(31500), Cursor(40500)}},
-        // Moves coalesced before one paint: the last one's hint names only its
-        // own element.
-        Scenario{"MovesBeforeOnePaint",
-                 Start(3150000, 3150000),
-                 {Unpainted(Cursor(3180000)), Slide(3120000), Unpainted(Slide(3000000)),
-                  Cursor(3100000)}},
-        Scenario{"SinNumSwitched", Start(3150000, 3150000), {Cursor(3300000), SinNum(1)}},
-        Scenario{"FocusAndSinNumBeforeOnePaint",
-                 Start(3150000, 3150000, 0, 4),
-                 {Unpainted(SinNum(1)), Focus(20)}},
-        Scenario{"FocusLeavesTheSlideRowsWithACursorMove",
-                 Start(3150000, 3150000, 0, 13),
-                 {Unpainted(Cursor(3150001)), Focus(4)}},
-        Scenario{"BackFace", Start(3150000, 3150000, 1, 15),
-                 Join({Steps(true, 3150000, -5000, 6),
-                       Steps(false, 3150000, 4000, 6),
-                       {SinNum(1), Both(3400000, 3000000)}})}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Combine(
+        ::testing::Values(
+            Scenario{"CursorPixelSteps", Start(3150000, 3150000),
+                     Join({Steps(false, 3150000, 3000, 4), Steps(false, 3162000, -7000, 3)})},
+            Scenario{"CursorUnitSteps", Start(3150000, 3150000), Steps(false, 3150000, 700, 8)},
+            // Through the place where the left view starts to follow, and back.
+            Scenario{"SlideThroughTheLeftFollowing", Start(3075000, 3150000),
+                     Join({Steps(true, 3075000, -3000, 10), Steps(true, 3045000, 4500, 6)})},
+            Scenario{"SlideThroughTheRightFollowing", Start(3225000, 3150000),
+                     Join({Steps(true, 3225000, 3000, 10), Steps(true, 3255000, -4500, 6)})},
+            Scenario{"SlideFarAwayAndBack",
+                     Start(3150000, 3150000),
+                     {Slide(3300000), Slide(1000000), Slide(-90000), Slide(3000000), Slide(6390000),
+                      Slide(3150001)}},
+            Scenario{
+                "IndexOffTheStatorMovesTheFocus",
+                Start(3150000, 3150000, 0, 20),
+                {Slide(2700000), Slide(2550000), Slide(2400000), Slide(3760000), Slide(3200000)}},
+            Scenario{"BothTogether",
+                     Start(3150000, 3150000),
+                     {Both(3100000, 3200000), Both(3050000, 3250000), Both(3350000, 2000000)}},
+            // Past the slide's column 0 on the view's last column (S = -247).
+            Scenario{"CursorOverTheSlidesLeftEnd", Start(-90000, CursorForS(-150, -90000)),
+                     Join({Steps(false, CursorForS(-150, -90000), -3000, 3),
+                           Steps(false, CursorForS(-243, -90000), -3000, 7)})},
+            Scenario{"CursorOverTheSlidesRightEnd", Start(6390000, CursorForS(2048, 6390000)),
+                     Join({Steps(false, CursorForS(2048, 6390000), 3000, 7),
+                           Steps(false, CursorForS(2183, 6390000), 3000, 7)})},
+            // Below zero, and on a few exact half pixels, the moves' pixel test
+            // and the painter's pixel mapping round apart.
+            Scenario{"CursorBelowZero", Start(3150000, 5000), Steps(false, 5000, -1000, 10)},
+            Scenario{"CursorOnExactHalves",
+                     Start(3150000, 36000),
+                     {Cursor(33000), Cursor(34500), Cursor(37500), Cursor(31500), Cursor(40500)}},
+            // Moves coalesced before one paint: the last one's hint names only its
+            // own element.
+            Scenario{"MovesBeforeOnePaint",
+                     Start(3150000, 3150000),
+                     {Unpainted(Cursor(3180000)), Slide(3120000), Unpainted(Slide(3000000)),
+                      Cursor(3100000)}},
+            Scenario{"SinNumSwitched", Start(3150000, 3150000), {Cursor(3300000), SinNum(1)}},
+            Scenario{"FocusAndSinNumBeforeOnePaint",
+                     Start(3150000, 3150000, 0, 4),
+                     {Unpainted(SinNum(1)), Focus(20)}},
+            Scenario{"FocusLeavesTheSlideRowsWithACursorMove",
+                     Start(3150000, 3150000, 0, 13),
+                     {Unpainted(Cursor(3150001)), Focus(4)}},
+            Scenario{"BackFace", Start(3150000, 3150000, 1, 15),
+                     Join({Steps(true, 3150000, -5000, 6),
+                           Steps(false, 3150000, 4000, 6),
+                           {SinNum(1), Both(3400000, 3000000)}})}),
+        ::testing::Values(1.0, 1.25, 1.5, 2.0, 3.0)),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) + RatioName(std::get<1>(info.param));
+    });
 
 }  // namespace
 }  // namespace tesmark
