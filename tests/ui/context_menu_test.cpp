@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "support/open_window_test.h"
 #include "ui/client_area.h"
 #include "ui/main_window.h"
 #include "ui/slide_bar.h"
@@ -18,15 +19,8 @@
 namespace tesmark {
 namespace {
 
-class ContextMenuTest : public testing::Test {
+class ContextMenuTest : public OpenWindowTest {
   protected:
-    void open(RuleState initial = RuleState::Defaults()) {
-        state = initial;
-        window = std::make_unique<CMainWindow>(state);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        QApplication::processEvents();
-    }
     // The texts of the menu a context-menu event opens (empty when none).
     QStringList menuFor(QWidget* target, QContextMenuEvent::Reason reason, QPoint at) {
         QStringList shown;
@@ -50,9 +44,6 @@ class ContextMenuTest : public testing::Test {
         return shown;
     }
     ClientArea* area() const { return window->findChild<ClientArea*>("ClientArea"); }
-
-    RuleState state;
-    std::unique_ptr<CMainWindow> window;
 };
 
 TEST_F(ContextMenuTest, ZonesOpenTheValueOrTheRuleMenu) {

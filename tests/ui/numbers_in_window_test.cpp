@@ -15,6 +15,7 @@
 #include "model/number_format.h"
 #include "model/reading_table.h"
 #include "ops/command_ids.h"
+#include "support/open_window_test.h"
 #include "ui/edit_box.h"
 #include "ui/main_window.h"
 #include "ui/menu_builder.h"
@@ -23,15 +24,8 @@
 namespace tesmark {
 namespace {
 
-class NumbersInWindowTest : public testing::Test {
+class NumbersInWindowTest : public OpenWindowTest {
   protected:
-    void open(RuleState initial = RuleState::Defaults()) {
-        state = initial;
-        window = std::make_unique<CMainWindow>(state);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        QApplication::processEvents();
-    }
     // The focus reading as its box shows it.
     std::string focusText() const {
         const int slot = state.NumFoucs;
@@ -41,9 +35,6 @@ class NumbersInWindowTest : public testing::Test {
         QTest::keyClick(window.get(), key, modifiers);
         QApplication::processEvents();
     }
-
-    RuleState state;
-    std::unique_ptr<CMainWindow> window;
 };
 
 TEST_F(NumbersInWindowTest, CtrlCThenCtrlPBringsTheCursorBackToTheCopiedReading) {

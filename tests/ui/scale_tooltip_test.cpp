@@ -11,6 +11,7 @@
 
 #include "ops/command_ids.h"
 #include "ops/scale_tooltip_style.h"
+#include "support/open_window_test.h"
 #include "ui/client_area.h"
 #include "ui/main_window.h"
 #include "ui/scale_tooltip.h"
@@ -22,15 +23,8 @@ QColor ToQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
-class ScaleTooltipTest : public testing::Test {
+class ScaleTooltipTest : public OpenWindowTest {
   protected:
-    void open(const RuleState& initial = RuleState::Defaults()) {
-        state = initial;
-        window = std::make_unique<CMainWindow>(state);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        QApplication::processEvents();
-    }
     ClientArea* client() const {
         return window->findChild<ClientArea*>(QStringLiteral("ClientArea"));
     }
@@ -55,9 +49,6 @@ class ScaleTooltipTest : public testing::Test {
         }
         return false;
     }
-
-    RuleState state;
-    std::unique_ptr<CMainWindow> window;
 };
 
 struct TipCase {

@@ -26,6 +26,7 @@
 #include "ops/command_ids.h"
 #include "ops/show_me_plan.h"
 #include "platform/qt_text.h"
+#include "support/open_window_test.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/menu_builder.h"
@@ -40,15 +41,8 @@ static void RegisterHelp() {
 namespace tesmark {
 namespace {
 
-class ShowMeTest : public testing::Test {
+class ShowMeTest : public OpenWindowTest {
   protected:
-    void open(RuleState initial = RuleState::Defaults()) {
-        state = initial;
-        window = std::make_unique<CMainWindow>(state);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        QApplication::processEvents();
-    }
     QAction* item(int commandId) const { return FindCommandAction(*window->menuBar(), commandId); }
     ShowMeDialog* dialog() const { return window->findChild<ShowMeDialog*>("ShowMeDialog"); }
     ShowMePlayer* player() const { return window->findChild<ShowMePlayer*>("ShowMePlayer"); }
@@ -78,9 +72,6 @@ class ShowMeTest : public testing::Test {
     // rule agrees with the exact value far closer than a reading by eye; a
     // wrong index or a lost decade is off by a factor of ten or more.
     static constexpr double kReadingAccuracy = 1e-3;
-
-    RuleState state;
-    std::unique_ptr<CMainWindow> window;
 };
 
 // The part of the rule a playback moves, the focus and the undo record.

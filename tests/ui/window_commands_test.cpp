@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "model/platform_name.h"
+#include "support/open_window_test.h"
 #include "ui/edit_box.h"
 #include "ui/main_window.h"
 #include "ui/menu_builder.h"
@@ -21,15 +22,8 @@
 namespace tesmark {
 namespace {
 
-class WindowCommandsTest : public testing::Test {
+class WindowCommandsTest : public OpenWindowTest {
   protected:
-    void open(RuleState initial = RuleState::Defaults()) {
-        state = initial;
-        window = std::make_unique<CMainWindow>(state);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        QApplication::processEvents();
-    }
     QAction* item(int commandId) const { return FindCommandAction(*window->menuBar(), commandId); }
     RuleToolbar* toolbar(char letter) const {
         return window->findChild<RuleToolbar*>(QStringLiteral("Toolbar") + QChar(letter));
@@ -39,9 +33,6 @@ class WindowCommandsTest : public testing::Test {
             if (action->data().toInt() == commandId) return action;
         return nullptr;
     }
-
-    RuleState state;
-    std::unique_ptr<CMainWindow> window;
 };
 
 TEST_F(WindowCommandsTest, RTurnsTheFaceAndTheOptionToolbarFollows) {
