@@ -18,9 +18,13 @@ constexpr QRgb kInk = 0xff000000;
 GlyphAtlas::GlyphAtlas(const QRawFont& font) : font_(font) {}
 
 const GlyphAtlas::Glyph& GlyphAtlas::glyph(quint32 index) {
-    auto found = glyphs_.constFind(index);
-    if (found != glyphs_.constEnd()) return *found;
-    return *glyphs_.insert(index, rasterise(index));
+    // A font's glyph indexes are 16 bits; anything beyond is no glyph.
+    static const Glyph kNone;
+    if (index > 0xffff) return kNone;
+    if (index >= glyphs_.size()) glyphs_.resize(static_cast<size_t>(index) + 1);
+    std::unique_ptr<Glyph>& slot = glyphs_[index];
+    if (!slot) slot = std::make_unique<Glyph>(rasterise(index));
+    return *slot;
 }
 
 GlyphAtlas::Glyph GlyphAtlas::rasterise(quint32 index) const {
@@ -64,6 +68,8 @@ GlyphAtlas::Glyph GlyphAtlas::rasterise(quint32 index) const {
                                      static_cast<int16_t>(x - start)});
         }
     }
+    for (const Run& run : glyph.runs)
+        glyph.box = glyph.box.united(QRect(run.dx, run.dy, run.length, 1));
     glyph.exact = true;
     return glyph;
 }
@@ -72,14 +78,28 @@ bool GlyphAtlas::draw(uchar* bits, qsizetype bytesPerLine, const QRect& bounds,
                       const QList<quint32>& indexes, const std::vector<QPoint>& origins,
                       QRgb colour) {
     const qsizetype count = std::min<qsizetype>(indexes.size(), std::ssize(origins));
-    for (qsizetype i = 0; i < count; ++i)
-        if (!glyph(indexes[i]).exact) return false;
+    shapes_.clear();
+    for (qsizetype i = 0; i < count; ++i) {
+        const Glyph& shape = glyph(indexes[i]);
+        if (!shape.exact) return false;
+        shapes_.push_back(&shape);
+    }
     if (bounds.isEmpty()) return true;
     const int left = bounds.left();
     const int right = bounds.left() + bounds.width();  // one past
     for (qsizetype i = 0; i < count; ++i) {
-        const Glyph& shape = glyph(indexes[i]);
+        const Glyph& shape = *shapes_[static_cast<size_t>(i)];
         const QPoint origin = origins[static_cast<size_t>(i)];
+        if (bounds.contains(shape.box.translated(origin))) {
+            // Wholly inside, as nearly every glyph is: no run needs cutting.
+            uchar* const at = bits + static_cast<qsizetype>(origin.y()) * bytesPerLine +
+                              static_cast<qsizetype>(origin.x()) * 4;
+            for (const Run& run : shape.runs) {
+                auto* pixel = reinterpret_cast<QRgb*>(at + run.dy * bytesPerLine) + run.dx;
+                for (int n = 0; n < run.length; ++n) pixel[n] = colour;
+            }
+            continue;
+        }
         for (const Run& run : shape.runs) {
             const int y = origin.y() + run.dy;
             if (y < bounds.top() || y > bounds.bottom()) continue;

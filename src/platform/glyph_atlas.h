@@ -12,7 +12,6 @@
 // rasterisation is not of whole pixels (smoothed by the font engine, or
 // larger than the room it was drawn in) is marked inexact, and a text with
 // such a glyph is left to the painter.
-#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -20,6 +19,7 @@
 #include <QRect>
 #include <QRgb>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace tesmark {
@@ -38,6 +38,7 @@ class GlyphAtlas {
     struct Glyph {
         bool exact = false;
         std::vector<Run> runs;
+        QRect box;  // the covered pixels' bounds, from the origin
     };
     // The pixels glyph `index` covers, rasterised on first use.
     const Glyph& glyph(quint32 index);
@@ -52,7 +53,10 @@ class GlyphAtlas {
     Glyph rasterise(quint32 index) const;
 
     QRawFont font_;
-    QHash<quint32, Glyph> glyphs_;
+    // By glyph index: the fonts' Latin glyphs have small indexes, and a
+    // text's glyphs are looked up at every step.
+    std::vector<std::unique_ptr<Glyph>> glyphs_;
+    std::vector<const Glyph*> shapes_;  // the glyphs of the text being drawn
 };
 
 }  // namespace tesmark

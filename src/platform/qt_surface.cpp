@@ -281,10 +281,9 @@ void QtSurface::setTextAlign(TextAlign align) {
 void QtSurface::drawText(int x, int y, std::string_view text) {
     const QString string = ToQString(text);
     const QFontMetrics& metrics = *metrics_;
-    QGlyphRun run;
     int advance = 0;
-    const bool laidOut = glyphs_->layout(string, run, advance);
-    if (!laidOut) advance = metrics.horizontalAdvance(string);
+    const bool placed = glyphs_->place(string, indexes_, xs_, advance);
+    if (!placed) advance = metrics.horizontalAdvance(string);
     const int ascent = metrics.ascent();
     int left = x;
     int baseline = y;
@@ -313,19 +312,20 @@ void QtSurface::drawText(int x, int y, std::string_view text) {
         fillSolid(QRect(left, baseline - ascent, advance, ascent + metrics.descent()),
                   ToQColor(*textBackground_));
     }
-    if (laidOut) {
+    if (placed) {
         // Each glyph starts on the device edge of the pixel it starts on at
         // ratio 1, as the painter below would place it.
-        const QList<QPointF> positions = run.positions();
         origins_.clear();
-        for (const QPointF& position : positions)
-            origins_.emplace_back(device(left + static_cast<int>(position.x())), device(baseline));
+        for (int glyphX : xs_) origins_.emplace_back(device(left + glyphX), device(baseline));
         QRect bounds = image_.rect();
         if (clipRect_) bounds = bounds.intersected(*clipRect_);
-        if (atlas_->draw(bits_, bytesPerLine_, bounds, run.glyphIndexes(), origins_,
+        if (atlas_->draw(bits_, bytesPerLine_, bounds, indexes_, origins_,
                          ToQColor(textColour_).rgb()))
             return;
     }
+    // The painter's own glyph drawing, for glyphs the atlas cannot copy.
+    QGlyphRun run;
+    const bool laidOut = placed && glyphs_->layout(string, run, advance);
     painter_.setPen(QPen(ToQColor(textColour_), 0));
     if (unit_) {
         if (laidOut) {

@@ -132,7 +132,10 @@ class QtSurface final : public Surface {
     std::unique_ptr<GlyphAtlas> normalAtlas_;
     std::unique_ptr<GlyphAtlas> boldAtlas_;
     GlyphAtlas* atlas_ = nullptr;
-    std::vector<QPoint> origins_;  // the glyphs' device origins of one text
+    // One text's glyphs, their x from its origin and their device origins.
+    QList<quint32> indexes_;
+    std::vector<int> xs_;
+    std::vector<QPoint> origins_;
     Rgb textColour_ = kBlack;
     std::optional<Rgb> textBackground_;
     TextAlign align_ = TextAlign::BaselineCentre;
