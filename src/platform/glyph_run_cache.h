@@ -17,6 +17,8 @@
 #include <QHash>
 #include <QRawFont>
 #include <QString>
+#include <array>
+#include <vector>
 
 namespace tesmark {
 
@@ -34,17 +36,23 @@ class GlyphRunCache {
     // advances). False when a character is not in the font (the
     // caller then draws the text the ordinary way).
     bool layout(const QString& text, QGlyphRun& run, int& advance);
+    // The same placing without a glyph run: the glyph indexes and each
+    // glyph's x from the origin, for a caller that copies glyphs itself.
+    bool place(const QString& text, QList<quint32>& indexes, std::vector<int>& xs, int& advance);
 
   private:
     struct Glyph {
         quint32 index = 0;
         int advance = 0;  // the font's advance rounded to the pixel
+        bool known = false;
     };
     const Glyph* glyphOf(QChar character);
 
     QRawFont raw_;
     QRawFont device_;
     QHash<char16_t, Glyph> glyphs_;
+    // Latin-1, which is all the rule writes, without hashing.
+    std::array<Glyph, 256> latin_{};
 };
 
 }  // namespace tesmark

@@ -106,7 +106,10 @@ QtSurface::QtSurface(int width, int height, Rgb background, qreal ratio)
       boldMetrics_(boldFont_, &image_),
       normalGlyphs_(std::make_unique<GlyphRunCache>(normalFont_, ratio)),
       boldGlyphs_(std::make_unique<GlyphRunCache>(boldFont_, ratio)),
-      glyphs_(normalGlyphs_.get()) {
+      glyphs_(normalGlyphs_.get()),
+      normalAtlas_(std::make_unique<GlyphAtlas>(normalGlyphs_->deviceFont())),
+      boldAtlas_(std::make_unique<GlyphAtlas>(boldGlyphs_->deviceFont())),
+      atlas_(normalAtlas_.get()) {
     image_.fill(ToQColor(background));
     // The image is never shared or reallocated while the surface lives, so
     // its pixels stay where they are.
@@ -260,6 +263,7 @@ void QtSurface::setFont(FontId font) {
     painter_.setFont(bold ? boldFont_ : normalFont_);
     metrics_ = bold ? &boldMetrics_ : &normalMetrics_;
     glyphs_ = bold ? boldGlyphs_.get() : normalGlyphs_.get();
+    atlas_ = bold ? boldAtlas_.get() : normalAtlas_.get();
 }
 
 void QtSurface::setTextColour(Rgb colour) {
@@ -277,10 +281,9 @@ void QtSurface::setTextAlign(TextAlign align) {
 void QtSurface::drawText(int x, int y, std::string_view text) {
     const QString string = ToQString(text);
     const QFontMetrics& metrics = *metrics_;
-    QGlyphRun run;
     int advance = 0;
-    const bool laidOut = glyphs_->layout(string, run, advance);
-    if (!laidOut) advance = metrics.horizontalAdvance(string);
+    const bool placed = glyphs_->place(string, indexes_, xs_, advance);
+    if (!placed) advance = metrics.horizontalAdvance(string);
     const int ascent = metrics.ascent();
     int left = x;
     int baseline = y;
@@ -309,6 +312,20 @@ void QtSurface::drawText(int x, int y, std::string_view text) {
         fillSolid(QRect(left, baseline - ascent, advance, ascent + metrics.descent()),
                   ToQColor(*textBackground_));
     }
+    if (placed) {
+        // Each glyph starts on the device edge of the pixel it starts on at
+        // ratio 1, as the painter below would place it.
+        origins_.clear();
+        for (int glyphX : xs_) origins_.emplace_back(device(left + glyphX), device(baseline));
+        QRect bounds = image_.rect();
+        if (clipRect_) bounds = bounds.intersected(*clipRect_);
+        if (atlas_->draw(bits_, bytesPerLine_, bounds, indexes_, origins_,
+                         ToQColor(textColour_).rgb()))
+            return;
+    }
+    // The painter's own glyph drawing, for glyphs the atlas cannot copy.
+    QGlyphRun run;
+    const bool laidOut = placed && glyphs_->layout(string, run, advance);
     painter_.setPen(QPen(ToQColor(textColour_), 0));
     if (unit_) {
         if (laidOut) {

@@ -19,6 +19,8 @@
 #include <QPainter>
 #include <QRegion>
 #include <optional>
+#include <vector>
+#include "platform/glyph_atlas.h"
 #include "platform/glyph_run_cache.h"
 
 #include "render/surface.h"
@@ -126,6 +128,14 @@ class QtSurface final : public Surface {
     std::unique_ptr<GlyphRunCache> normalGlyphs_;
     std::unique_ptr<GlyphRunCache> boldGlyphs_;
     GlyphRunCache* glyphs_ = nullptr;
+    // The same glyphs' pixels at the device size, copied rather than drawn.
+    std::unique_ptr<GlyphAtlas> normalAtlas_;
+    std::unique_ptr<GlyphAtlas> boldAtlas_;
+    GlyphAtlas* atlas_ = nullptr;
+    // One text's glyphs, their x from its origin and their device origins.
+    QList<quint32> indexes_;
+    std::vector<int> xs_;
+    std::vector<QPoint> origins_;
     Rgb textColour_ = kBlack;
     std::optional<Rgb> textBackground_;
     TextAlign align_ = TextAlign::BaselineCentre;
