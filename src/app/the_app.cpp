@@ -56,11 +56,13 @@ bool CTheApp::InitInstance() {
     // loop runs is handled as soon as it does.
     signals_ = std::make_unique<CloseOnSignal>([this] {
         closedBySignal_ = true;
-        if (window_) {
-            window_->close();
-        } else {
-            QApplication::quit();
-        }
+        // The window closes as its close box would close it; then the loop is
+        // ended here rather than by the last window closing, which Qt calls
+        // off when a window shows again before the quit is handled: a second
+        // copy's request to come forward, arriving just after the signal,
+        // would otherwise bring the window back and keep the program running.
+        if (window_) window_->close();
+        QApplication::quit();
     });
     state_ = LoadProfile(*store_);
     StartTrace::mark("profile");
@@ -97,7 +99,8 @@ bool CTheApp::InitInstance() {
 }
 
 void CTheApp::activateWindow() {
-    if (!window_) return;
+    // After a signal the window is closing for good: no second copy revives it.
+    if (!window_ || closedBySignal_) return;
     window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
     window_->show();
     window_->raise();
