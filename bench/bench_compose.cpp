@@ -4,8 +4,6 @@
 // a fraction of a whole face.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-#include <cstdlib>
 #include <memory>
 
 #include "model/composed_record.h"
@@ -91,13 +89,3 @@ BENCHMARK(BM_ComposeUnchanged);
 
 }  // namespace
 }  // namespace tesmark
-
-int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

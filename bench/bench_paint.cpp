@@ -8,7 +8,6 @@
 // pixel to fill and copy.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <memory>
 
@@ -148,14 +147,3 @@ BENCHMARK(BM_ResizeStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tesmark
-
-int main(int argc, char** argv) {
-    // Fonts and images need a GUI application; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

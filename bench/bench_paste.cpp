@@ -5,7 +5,6 @@
 // to show where the time goes.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <optional>
 #include <string_view>
@@ -133,14 +132,3 @@ BENCHMARK(BM_PasteSwitchingLogLogPair)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tesmark
-
-int main(int argc, char** argv) {
-    // Fonts and images need a GUI application; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
