@@ -22,6 +22,7 @@
 #include "render/redraw_state.h"
 #include "render/rule_body.h"
 #include "render/window_layout.h"
+#include "support/built_graduation_tables.h"
 #include "support/recording_surface.h"
 #include "tables/graduation.h"
 
@@ -32,12 +33,7 @@ constexpr int kA = 255;
 const std::vector<qreal> kScreenRatios{1.25, 1.5, 2.0, 3.0};
 
 const GraduationTables& Tables() {
-    static const std::unique_ptr<GraduationTables> tables = [] {
-        auto built = std::make_unique<GraduationTables>();
-        BuildAllTables(*built);
-        return built;
-    }();
-    return *tables;
+    return testing::BuiltGraduationTables();
 }
 
 QImage CheckerTile() {

@@ -19,6 +19,7 @@
 #include "platform/qt_surface.h"
 #include "render/rule_body.h"
 #include "render/window_painter.h"
+#include "support/built_graduation_tables.h"
 #include "tables/graduation.h"
 
 namespace tesmark {
@@ -29,12 +30,7 @@ constexpr Rgb kButtonText{0, 0, 0};
 constexpr Rgb kUnpainted{1, 2, 3};
 
 const GraduationTables& Tables() {
-    static const std::unique_ptr<GraduationTables> tables = [] {
-        auto built = std::make_unique<GraduationTables>();
-        BuildAllTables(*built);
-        return built;
-    }();
-    return *tables;
+    return testing::BuiltGraduationTables();
 }
 
 // A tile that shows where it is anchored, so a background filled from the

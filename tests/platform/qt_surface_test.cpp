@@ -20,6 +20,7 @@
 #include "render/gauge_glyphs.h"
 #include "render/rule_body.h"
 #include "render/scale_strip.h"
+#include "support/built_graduation_tables.h"
 #include "support/recording_surface.h"
 #include "tables/graduation.h"
 
@@ -401,12 +402,7 @@ TEST(QtSurfaceBrandLine, EveryCharacterOfTheVersionLineIsDrawn) {
 // parts it does not redraw keep theirs.
 
 const GraduationTables& BuiltTables() {
-    static const std::unique_ptr<GraduationTables> tables = [] {
-        auto built = std::make_unique<GraduationTables>();
-        BuildAllTables(*built);
-        return built;
-    }();
-    return *tables;
+    return testing::BuiltGraduationTables();
 }
 
 RuleState StateOf(int16_t face, int16_t st, int16_t pi, int16_t ll) {
