@@ -22,23 +22,10 @@ if [ -z "${TESMARK:-}" ]; then
 fi
 program=${TESMARK:-$build/tesmark}
 
-work=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=scripts/private-xvfb.sh
+. scripts/private-xvfb.sh
 
-Xvfb -displayfd 3 -screen 0 2200x900x24 -nolisten tcp -noreset 3>"$work/display" \
-    2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+start_private_xvfb 2200x900x24
 echo "# $(uptime)"
 
 for width in 880 2000; do

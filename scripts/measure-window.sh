@@ -39,24 +39,11 @@ cmake --build "$build" -j2 --target "${targets[@]}" >&2
 probe="$build/bench/window_probe/window_probe"
 program=${TESMARK:-$build/tesmark}
 
-work=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=scripts/private-xvfb.sh
+. scripts/private-xvfb.sh
 
 # A free display chosen by the server itself; wide enough for 2000 px.
-Xvfb -displayfd 3 -screen 0 2200x900x24 -nolisten tcp -noreset 3>"$work/display" \
-    2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+start_private_xvfb 2200x900x24
 
 echo "# $(uptime)" >&2
 "$probe" --tesmark "$program" --server-pid "$xvfb_pid" "$@"
