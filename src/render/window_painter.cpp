@@ -226,6 +226,9 @@ void PaintRule(Surface& target, const Surface& body, const RuleState& state,
     const RulePixels& px = plan.px;
     PainterMemory& painter = memory.painter;
     painter.lastWidth = a;
+    // What the views drew last, before they record what they draw now: the
+    // damage of this paint depends on it.
+    const int16_t lastCursorSlideSource = painter.CursorSlideSource;
 
     RulePainter paint(target, body);
 
@@ -253,7 +256,19 @@ void PaintRule(Surface& target, const Surface& body, const RuleState& state,
     painter.drawnCx = px.cx;
 
     PaintReadouts(target, state, table, plan.panel, memory.panel, backdrop);
-    PaintGlassAndOutlines(target, paint, a, b);
+    if (plan.hint == kRedrawAll) {
+        PaintGlassAndOutlines(target, paint, a, b);
+    } else {
+        // The glass and the outlines lie over everything, but a partial
+        // paint covered them only inside its damage; elsewhere they still
+        // stand, and drawing the rule's frame and the erase bands across the
+        // whole width again would cost more than the step itself.
+        for (const PixelRect& r : PaintDamage(plan, lastCursorSlideSource)) {
+            target.clip(r.left, r.top, r.right, r.bottom);
+            PaintGlassAndOutlines(target, paint, a, b);
+        }
+        target.clearClip();
+    }
 
     redraw.PaintedFlag = 1;
     redraw.DrawnSlidePos = state.SlidePos;
