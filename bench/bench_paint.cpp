@@ -9,6 +9,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QImage>
+#include <cmath>
+#include <cstring>
 #include <memory>
 
 #include "model/client_size.h"
@@ -88,6 +90,44 @@ BENCHMARK(BM_CursorStepRepaint)
     ->Arg(200)
     ->Arg(300)
     ->Unit(benchmark::kMicrosecond);
+
+// The floor under a cursor step's paint: copying, row by row, the device
+// pixels of every rectangle the step above may change (the view blocks that
+// moved and the readout boxes rewritten, as the window asks the platform to
+// repaint them), from one image to another with nothing drawn. The cursor
+// step's paint is judged against this.
+void BM_CursorStepCopyFloor(benchmark::State& bench) {
+    const qreal ratio = RatioOf(bench);
+    PaintedWindow window(ratio);
+    const int16_t lastCursorSlideSource = window.memory.painter.CursorSlideSource;
+    window.state.CursorPos += kPixelStep;
+    window.redraw.RedrawHint = kRedrawCursor;
+    const PaintPlan plan =
+        PreparePaint(window.state, window.redraw, window.table, window.memory, kExtraWidth);
+    const std::vector<PixelRect> damage = PaintDamage(plan, lastCursorSlideSource);
+    const auto device = [ratio](int edge) { return static_cast<int>(std::lround(edge * ratio)); };
+    const QImage& from = window.buffer.image();
+    QImage to(from.size(), from.format());
+    to.fill(Qt::black);
+    const qsizetype line = from.bytesPerLine();
+    for (auto _ : bench) {
+        for (const PixelRect& rect : damage) {
+            const int left = device(rect.left) * 4;
+            const int bytes = (device(rect.right) - device(rect.left)) * 4;
+            for (int y = device(rect.top); y < device(rect.bottom); ++y)
+                std::memcpy(to.bits() + y * line + left, from.constBits() + y * line + left,
+                            static_cast<std::size_t>(bytes));
+        }
+        benchmark::ClobberMemory();
+    }
+    double pixels = 0;
+    for (const PixelRect& rect : damage)
+        pixels += double(rect.right - rect.left) * double(rect.bottom - rect.top);
+    bench.counters["rects"] = static_cast<double>(damage.size());
+    bench.counters["pixels"] = pixels;
+    benchmark::DoNotOptimize(to.constBits());
+}
+BENCHMARK(BM_CursorStepCopyFloor)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 void BM_SlideStepRepaint(benchmark::State& bench) {
     PaintedWindow window(RatioOf(bench));
