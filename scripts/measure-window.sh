@@ -2,7 +2,12 @@
 # Measures the real window on a private Xvfb server with the xcb platform:
 # the time from exec to the first painted rule, and the CPU and the damage
 # of one cursor step and one slide step, at client widths 880 and 2000.
-# It measures and does not test, so CI does not run it.
+# After each run of the program it steps a bare Qt window (bare_window) that
+# answers the same keys by filling the same rectangles: the "floor" rows are
+# what Qt, the X connection and the server cost for a key and its repaint
+# with next to nothing painted, and the program's CPU above that floor is
+# printed from runs that followed each other. It measures and does not test,
+# so CI does not run it.
 #
 #   scripts/measure-window.sh [window_probe options]   e.g. --json, --keys 500
 #
@@ -33,7 +38,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 else
     cmake -S . -B "$build" -DTESMARK_BUILD_BENCH=ON >&2
 fi
-targets=(window_probe)
+targets=(window_probe bare_window)
 [ -z "${TESMARK:-}" ] && targets+=(tesmark)
 cmake --build "$build" -j2 --target "${targets[@]}" >&2
 probe="$build/bench/window_probe/window_probe"
@@ -46,4 +51,5 @@ program=${TESMARK:-$build/tesmark}
 start_private_xvfb 2200x900x24
 
 echo "# $(uptime)" >&2
-"$probe" --tesmark "$program" --server-pid "$xvfb_pid" "$@"
+"$probe" --tesmark "$program" --floor "$build/bench/window_probe/bare_window" \
+    --server-pid "$xvfb_pid" "$@"

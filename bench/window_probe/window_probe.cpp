@@ -25,13 +25,15 @@
 namespace probe {
 namespace {
 
-// Where the rule and the bars stand in the client area, which fills the
-// top of the window: the rule rows and the bar rows of the window layout.
-constexpr int kRuleTop = 39;
-constexpr int kRuleBottom = 209;
+// Where the rule and the bars stand in the window: the rule rows and the bar
+// rows of the client area, below the menu bar (20 px high with Qt's default
+// font on Xvfb; the damage is reported in window coordinates).
+constexpr int kMenuBarHeight = 20;
+constexpr int kRuleTop = kMenuBarHeight + 39;
+constexpr int kRuleBottom = kMenuBarHeight + 209;
 constexpr int kBarLeft = 160;
-constexpr int kSlideBarTop = 220;
-constexpr int kCursorBarTop = 256;
+constexpr int kSlideBarTop = kMenuBarHeight + 220;
+constexpr int kCursorBarTop = kMenuBarHeight + 256;
 constexpr int kBarHeight = 29;
 constexpr int BarWidth(int clientWidth) {
     return 370 + clientWidth - 625;
@@ -39,6 +41,11 @@ constexpr int BarWidth(int clientWidth) {
 
 struct Options {
     std::string program;
+    // A bare Qt window that answers the same keys by repainting the same
+    // rectangles with solid fills (bare_window): stepped after each run of
+    // the program, so that both meet the same load, it shows what Qt, the
+    // X connection and the server cost with next to no paint of one's own.
+    std::string floor;
     std::vector<int> widths{880, 2000};
     int startupRuns = 7;
     int stepRuns = 3;
@@ -283,7 +290,52 @@ struct WidthResult {
     Summary cursor;
     Summary slide;
     bool measuredSteps = false;
+    // The same for the bare window, and the program's CPU per step above
+    // it: the median of the differences between runs that followed each
+    // other, which a change of the machine's load moves less than either.
+    Summary floorCursor;
+    Summary floorSlide;
+    double cursorAboveFloor = 0;
+    double slideAboveFloor = 0;
+    bool measuredFloor = false;
 };
+
+struct BarRuns {
+    StepRun cursor;
+    StepRun slide;
+};
+
+// Starts `program`, steps the cursor bar and then the slide bar, and stops it.
+BarRuns StepBothBars(const std::string& program, const Options& options, int width, int run,
+                     DamageWatch& watch, ThrowawayHome& home, int& windowWidth) {
+    watch.reset();
+    home.writeProfile(width);
+    TesmarkProcess process(program, home);
+    watch.expectProcess(process.pid());
+    if (StartAndWaitForRule(watch, process).firstRule < 0) {
+        throw std::runtime_error(program + " showed no rule");
+    }
+    windowWidth = watch.windowWidth();
+    watch.focusWindow();
+    watch.tapKey("c");  // the cursor bar has the focus at start; make sure
+    auto perfFile = [&](const char* phase) {
+        return options.perfDir.empty() || run > 0 || program != options.program
+                   ? std::string()
+                   : options.perfDir + "/w" + std::to_string(width) + "-" + phase + ".perf";
+    };
+    BarRuns runs;
+    {
+        PerfRecord perf(process.pid(), perfFile("cursor"));
+        runs.cursor = MeasureSteps(watch, process, options, width);
+    }
+    watch.tapKey("s");
+    {
+        PerfRecord perf(process.pid(), perfFile("slide"));
+        runs.slide = MeasureSteps(watch, process, options, width);
+    }
+    process.stop();
+    return runs;
+}
 
 WidthResult MeasureWidth(const Options& options, int width) {
     WidthResult result;
@@ -300,37 +352,31 @@ WidthResult MeasureWidth(const Options& options, int width) {
         process.stop();
     }
     if (!options.steps) return result;
-    std::vector<StepRun> cursorRuns, slideRuns;
+    std::vector<StepRun> cursorRuns, slideRuns, floorCursorRuns, floorSlideRuns;
+    std::vector<double> cursorAbove, slideAbove;
     for (int run = 0; run < options.stepRuns; ++run) {
-        watch.reset();
-        home.writeProfile(width);
-        TesmarkProcess process(options.program, home);
-        watch.expectProcess(process.pid());
-        if (StartAndWaitForRule(watch, process).firstRule < 0) {
-            throw std::runtime_error("tesmark showed no rule");
-        }
-        result.windowWidth = watch.windowWidth();
-        watch.focusWindow();
-        watch.tapKey("c");  // the cursor bar has the focus at start; make sure
-        auto perfFile = [&](const char* phase) {
-            return options.perfDir.empty() || run > 0
-                       ? std::string()
-                       : options.perfDir + "/w" + std::to_string(width) + "-" + phase + ".perf";
-        };
-        {
-            PerfRecord perf(process.pid(), perfFile("cursor"));
-            cursorRuns.push_back(MeasureSteps(watch, process, options, width));
-        }
-        watch.tapKey("s");
-        {
-            PerfRecord perf(process.pid(), perfFile("slide"));
-            slideRuns.push_back(MeasureSteps(watch, process, options, width));
-        }
-        process.stop();
+        BarRuns program =
+            StepBothBars(options.program, options, width, run, watch, home, result.windowWidth);
+        cursorRuns.push_back(program.cursor);
+        slideRuns.push_back(program.slide);
+        if (options.floor.empty()) continue;
+        int floorWidth = 0;
+        BarRuns floor = StepBothBars(options.floor, options, width, run, watch, home, floorWidth);
+        cursorAbove.push_back(program.cursor.cpuPerStep - floor.cursor.cpuPerStep);
+        slideAbove.push_back(program.slide.cpuPerStep - floor.slide.cpuPerStep);
+        floorCursorRuns.push_back(floor.cursor);
+        floorSlideRuns.push_back(floor.slide);
     }
     result.cursor = Summarize(cursorRuns, options.keys / 4);
     result.slide = Summarize(slideRuns, options.keys / 4);
     result.measuredSteps = true;
+    if (!options.floor.empty()) {
+        result.floorCursor = Summarize(floorCursorRuns, options.keys / 4);
+        result.floorSlide = Summarize(floorSlideRuns, options.keys / 4);
+        result.cursorAboveFloor = Median(cursorAbove);
+        result.slideAboveFloor = Median(slideAbove);
+        result.measuredFloor = true;
+    }
     return result;
 }
 
@@ -351,6 +397,7 @@ struct InstructionPhase {
 };
 
 struct InstructionResult {
+    std::string program;
     int width = 0;
     std::vector<InstructionPhase> phases;
 };
@@ -410,14 +457,16 @@ void SendKeysOneByOne(DamageWatch& watch, const char* forward, const char* back,
     }
 }
 
-InstructionResult CountInstructions(const Options& options, int width) {
+InstructionResult CountInstructions(const Options& options, const std::string& program,
+                                    const std::string& name, int width) {
     InstructionResult result;
+    result.program = program;
     result.width = width;
-    const std::string prefix = options.callgrindDir + "/w" + std::to_string(width);
+    const std::string prefix = options.callgrindDir + "/" + name + std::to_string(width);
     DamageWatch watch;
     ThrowawayHome home;
     home.writeProfile(width);
-    TesmarkProcess process(options.program, home,
+    TesmarkProcess process(program, home,
                            {"valgrind", "--tool=callgrind", "--callgrind-out-file=" + prefix,
                             "--log-file=" + prefix + ".log"});
     watch.expectProcess(process.pid());
@@ -425,7 +474,7 @@ InstructionResult CountInstructions(const Options& options, int width) {
     const double deadline = MonotonicSeconds() + 180;
     while (!watch.mapped() || !watch.rulePainted(kRuleTop, kRuleBottom)) {
         if (MonotonicSeconds() > deadline || !process.running()) {
-            throw std::runtime_error("tesmark showed no rule under callgrind");
+            throw std::runtime_error(program + " showed no rule under callgrind");
         }
         watch.pump(MonotonicSeconds() + 0.05);
     }
@@ -474,8 +523,8 @@ InstructionResult CountInstructions(const Options& options, int width) {
 
 void PrintInstructions(const std::vector<InstructionResult>& results, const Options& options) {
     for (const InstructionResult& result : results) {
-        std::printf("client width %d, instructions (callgrind Ir), %s keys one by one\n",
-                    result.width, options.pageKeys ? "page" : "arrow");
+        std::printf("%s, client width %d, instructions (callgrind Ir), %s keys one by one\n",
+                    result.program.c_str(), result.width, options.pageKeys ? "page" : "arrow");
         double idlePerSecond = 0;
         for (const InstructionPhase& phase : result.phases) {
             if (phase.name == "idle") idlePerSecond = phase.instructions / phase.seconds;
@@ -530,14 +579,25 @@ void PrintTable(const std::vector<WidthResult>& results, const Options& options)
         std::printf("  %-7s %12s %8s %12s %12s %7s %9s %9s %6s %6s %6s %10s\n", "step",
                     "cpu us/step", "waits", "ticks us", "server us", "rects", "pixels", "union px",
                     "slideR", "cursR", "ruleR", "threads");
-        for (const auto& [name, summary] :
-             {std::pair{"cursor", &result.cursor}, std::pair{"slide", &result.slide}}) {
+        std::vector<std::pair<const char*, const Summary*>> rows{{"cursor", &result.cursor},
+                                                                 {"slide", &result.slide}};
+        if (result.measuredFloor) {
+            rows.emplace_back("floor c", &result.floorCursor);
+            rows.emplace_back("floor s", &result.floorSlide);
+        }
+        for (const auto& [name, summary] : rows) {
             std::printf(
                 "  %-7s %12.1f %8.2f %12.1f %12.1f %7.0f %9.0f %9.0f %6.0f %6.0f %6.0f %5d>%d\n",
                 name, summary->cpu * 1e6, summary->switches, summary->ticks * 1e6,
                 summary->server * 1e6, summary->rects, summary->pixels, summary->unionPixels,
                 summary->slideBarRects, summary->cursorBarRects, summary->ruleRects,
                 summary->threadsBefore, summary->threadsAfter);
+        }
+        if (result.measuredFloor) {
+            std::printf(
+                "  cpu above the bare window's floor (median of paired runs): cursor %.1f us, "
+                "slide %.1f us\n",
+                result.cursorAboveFloor * 1e6, result.slideAboveFloor * 1e6);
         }
         std::printf(
             "  idle cpu: %.1f us/s; medians over %d runs x %d %s keys, one key every %.0f ms\n",
@@ -595,7 +655,13 @@ void PrintJson(const std::vector<WidthResult>& results, const Options& options) 
             result.measuredSteps ? "," : "");
         if (result.measuredSteps) {
             PrintJsonSummary("cursor", result.cursor, false);
-            PrintJsonSummary("slide", result.slide, true);
+            PrintJsonSummary("slide", result.slide, !result.measuredFloor);
+        }
+        if (result.measuredFloor) {
+            PrintJsonSummary("floor_cursor", result.floorCursor, false);
+            PrintJsonSummary("floor_slide", result.floorSlide, false);
+            std::printf("    \"cursor_us_above_floor\": %.2f, \"slide_us_above_floor\": %.2f\n",
+                        result.cursorAboveFloor * 1e6, result.slideAboveFloor * 1e6);
         }
         std::printf("  }%s\n", i + 1 < results.size() ? "," : "");
     }
@@ -605,6 +671,8 @@ void PrintJson(const std::vector<WidthResult>& results, const Options& options) 
 void Usage() {
     std::puts(
         "usage: window_probe --tesmark PATH [options]   (on the X display of DISPLAY)\n"
+        "  --floor PATH          also step a bare window (bare_window) after each run\n"
+        "                        and print its figures and the program's CPU above it\n"
         "  --widths 880,2000     client widths to measure\n"
         "  --startup-runs N      starts timed per width (7)\n"
         "  --step-runs N         processes stepped per width (3)\n"
@@ -631,6 +699,8 @@ Options ParseOptions(int argc, char** argv) {
         };
         if (arg == "--tesmark") {
             options.program = value();
+        } else if (arg == "--floor") {
+            options.floor = value();
         } else if (arg == "--widths") {
             options.widths.clear();
             const std::string list = value();
@@ -681,7 +751,11 @@ int main(int argc, char** argv) {
         if (!options.callgrindDir.empty()) {
             std::vector<probe::InstructionResult> counts;
             for (int width : options.widths) {
-                counts.push_back(probe::CountInstructions(options, width));
+                counts.push_back(probe::CountInstructions(options, options.program, "w", width));
+                if (!options.floor.empty()) {
+                    counts.push_back(
+                        probe::CountInstructions(options, options.floor, "floor-w", width));
+                }
             }
             probe::PrintInstructions(counts, options);
             return 0;
