@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "platform/device_grid.h"
@@ -264,11 +265,39 @@ void QtSurface::fillDevice(const QRect& rect, const QColor& colour) {
 void QtSurface::fillWith(const QRect& rect, const QBrush& brush) {
     if (brush.style() == Qt::SolidPattern) {
         fillSolid(rect, brush.color());
+    } else if (brush.style() == Qt::TexturePattern &&
+               brush.textureImage().format() == image_.format()) {
+        fillTiled(deviceRect(rect), brush.textureImage());
     } else {
         // Under a clip that misses it, the painter would still set up its fill.
         const QRect device = deviceRect(rect);
         if (clipRect_ && !device.intersects(*clipRect_)) return;
         painter_.fillRect(device, brush);
+    }
+}
+
+void QtSurface::fillTiled(const QRect& rect, const QImage& tile) {
+    // The background pattern is copied straight into the image, repeating
+    // from the image's origin as the painter's texture brush does. The
+    // painter splits a tall pattern fill among the threads of Qt's pool,
+    // which starts them at the first erase and wakes them on every fill
+    // after it; the copy is a few rows of memcpy.
+    QRect area = rect.intersected(image_.rect());
+    if (clipRect_) area = area.intersected(*clipRect_);
+    if (area.isEmpty() || tile.isNull()) return;
+    const int tileWidth = tile.width();
+    const int tileHeight = tile.height();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(bits_ + static_cast<qsizetype>(y) * bytesPerLine_);
+        const auto* tileRow = reinterpret_cast<const QRgb*>(tile.constScanLine(y % tileHeight));
+        int x = area.left();
+        int column = x % tileWidth;
+        while (x <= area.right()) {
+            const int count = std::min(tileWidth - column, area.right() + 1 - x);
+            std::memcpy(row + x, tileRow + column, static_cast<std::size_t>(count) * sizeof(QRgb));
+            x += count;
+            column = 0;
+        }
     }
 }
 

@@ -106,6 +106,8 @@ class QtSurface final : public Surface {
     void fillSolid(const QRect& rect, const QColor& colour);
     void fillDevice(const QRect& deviceRect, const QColor& colour);
     void fillWith(const QRect& rect, const QBrush& brush);
+    // Repeats `tile` over the device rectangle, from the image's origin.
+    void fillTiled(const QRect& deviceRect, const QImage& tile);
 
     qreal ratio_;
     bool unit_;  // one device pixel per pixel

@@ -8,15 +8,19 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/composed_record.h"
 #include "model/rule_state.h"
+#include "platform/device_grid.h"
+#include "platform/mapped_image.h"
 #include "render/gauge_glyphs.h"
 #include "render/rule_body.h"
 #include "render/scale_strip.h"
@@ -141,6 +145,63 @@ TEST_F(QtSurfaceTest, PatternBrushTilesFromTheSurfaceOrigin) {
     EXPECT_EQ(surface.pixel(3, 3), (Rgb{255, 0, 0}));
     EXPECT_EQ(surface.pixel(4, 3), (Rgb{0, 0, 255}));
     EXPECT_EQ(surface.pixel(4, 4), (Rgb{255, 0, 0}));
+}
+
+// The background pattern is written straight into the image, not through
+// the painter; it must leave the pixels the painter's texture brush leaves:
+// tiled from the image's origin wherever the fill starts, cut at the image's
+// edges and at the clip, at the ratios of screens. The tile's odd sizes
+// catch a repeat that starts over at the wrong column or row.
+TEST(QtSurfacePattern, FillLeavesThePixelsOfThePaintersTextureBrush) {
+    QImage tile(5, 3, QImage::Format_RGB32);
+    for (int y = 0; y < tile.height(); ++y)
+        for (int x = 0; x < tile.width(); ++x) tile.setPixel(x, y, qRgb(40 * x, 80 * y, 200));
+    struct Case {
+        qreal ratio;
+        QRect fill;                 // the rectangle's corners, as rectangle() takes them
+        std::optional<QRect> clip;  // the same for the clip
+    };
+    const Case cases[] = {
+        {1.0, QRect(QPoint(3, 3), QPoint(9, 9)), std::nullopt},
+        {1.0, QRect(QPoint(-4, -2), QPoint(130, 90)), std::nullopt},
+        {1.0, QRect(QPoint(7, 2), QPoint(50, 70)), QRect(QPoint(10, 11), QPoint(31, 40))},
+        {1.25, QRect(QPoint(7, 2), QPoint(50, 70)), std::nullopt},
+        {1.5, QRect(QPoint(1, 1), QPoint(121, 81)), QRect(QPoint(0, 30), QPoint(120, 33))},
+        {2.0, QRect(QPoint(11, 5), QPoint(98, 77)), std::nullopt},
+        {3.0, QRect(QPoint(0, 0), QPoint(40, 13)), QRect(QPoint(2, 3), QPoint(100, 100))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << "ratio " << c.ratio << ", fill " << c.fill.x() << "," << c.fill.y());
+        QtSurface surface(120, 80, kPaper, c.ratio);
+        surface.setPatternImage(tile);
+        surface.setPen(std::nullopt);
+        surface.setPatternBrush();
+        if (c.clip) {
+            surface.clip(c.clip->left(), c.clip->top(), c.clip->right(), c.clip->bottom());
+        }
+        const QRect fill = c.fill;
+        surface.rectangle(fill.left(), fill.top(), fill.right(), fill.bottom());
+
+        // The tile enlarged as the surface enlarges it, drawn in device pixels.
+        QImage deviceTile = ScalePixelArt(tile, c.ratio);
+        deviceTile.setDevicePixelRatio(1.0);
+        // Without a pen the rectangle leaves its last column and row out.
+        QImage expected(surface.image().size(), QImage::Format_RGB32);
+        expected.fill(qRgb(kPaper.r, kPaper.g, kPaper.b));
+        QPainter painter(&expected);
+        painter.setBrushOrigin(0, 0);
+        if (c.clip) {
+            painter.setClipRect(DeviceRect(
+                QRect(c.clip->topLeft(), QSize(c.clip->width() - 1, c.clip->height() - 1)),
+                c.ratio));
+        }
+        painter.fillRect(
+            DeviceRect(QRect(fill.topLeft(), QSize(fill.width() - 2, fill.height() - 2)), c.ratio),
+            QBrush(deviceTile));
+        painter.end();
+        EXPECT_TRUE(surface.image() == expected);
+    }
 }
 
 TEST_F(QtSurfaceTest, ClipLetsThroughFromItsFirstUpToItsLastPixel) {
