@@ -17,7 +17,8 @@
 #       runs the program under valgrind's callgrind and prints the
 #       instructions of the start and of one cursor and one slide step (keys
 #       sent one by one); DIR keeps one file per phase for
-#       `callgrind_annotate --inclusive=yes DIR/w880-cursor`.
+#       `callgrind_annotate --inclusive=yes DIR/w880-cursor` (the bare
+#       window's in DIR/floor-w880-cursor).
 #   scripts/measure-window.sh --perf DIR --step-runs 1
 #       also samples the first run's steps with `perf record` (kernel
 #       included, DWARF stacks) into DIR/w880-cursor.perf for `perf report`.
