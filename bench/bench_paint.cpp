@@ -9,12 +9,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QImage>
-#include <cmath>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "model/client_size.h"
 #include "model/composed_record.h"
+#include "platform/device_grid.h"
 #include "platform/qt_surface.h"
 #include "platform/rule_view.h"
 #include "render/rule_body.h"
@@ -105,24 +106,26 @@ void BM_CursorStepCopyFloor(benchmark::State& bench) {
     const PaintPlan plan =
         PreparePaint(window.state, window.redraw, window.table, window.memory, kExtraWidth);
     const std::vector<PixelRect> damage = PaintDamage(plan, lastCursorSlideSource);
-    const auto device = [ratio](int edge) { return static_cast<int>(std::lround(edge * ratio)); };
+    std::vector<QRect> blocks;  // the damage in device pixels
+    double pixels = 0;
+    for (const PixelRect& rect : damage) {
+        const QRect logical(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+        blocks.push_back(DeviceRect(logical, ratio));
+        pixels += double(logical.width()) * double(logical.height());
+    }
     const QImage& from = window.buffer.image();
     QImage to(from.size(), from.format());
     to.fill(Qt::black);
     const qsizetype line = from.bytesPerLine();
     for (auto _ : bench) {
-        for (const PixelRect& rect : damage) {
-            const int left = device(rect.left) * 4;
-            const int bytes = (device(rect.right) - device(rect.left)) * 4;
-            for (int y = device(rect.top); y < device(rect.bottom); ++y)
-                std::memcpy(to.bits() + y * line + left, from.constBits() + y * line + left,
-                            static_cast<std::size_t>(bytes));
+        for (const QRect& block : blocks) {
+            const int left = block.left() * 4;
+            const auto bytes = static_cast<std::size_t>(block.width()) * 4;
+            for (int y = block.top(); y <= block.bottom(); ++y)
+                std::memcpy(to.bits() + y * line + left, from.constBits() + y * line + left, bytes);
         }
         benchmark::ClobberMemory();
     }
-    double pixels = 0;
-    for (const PixelRect& rect : damage)
-        pixels += double(rect.right - rect.left) * double(rect.bottom - rect.top);
     bench.counters["rects"] = static_cast<double>(damage.size());
     bench.counters["pixels"] = pixels;
     benchmark::DoNotOptimize(to.constBits());

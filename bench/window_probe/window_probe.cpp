@@ -303,11 +303,12 @@ struct WidthResult {
 struct BarRuns {
     StepRun cursor;
     StepRun slide;
+    int windowWidth = 0;
 };
 
 // Starts `program`, steps the cursor bar and then the slide bar, and stops it.
 BarRuns StepBothBars(const std::string& program, const Options& options, int width, int run,
-                     DamageWatch& watch, ThrowawayHome& home, int& windowWidth) {
+                     DamageWatch& watch, ThrowawayHome& home) {
     watch.reset();
     home.writeProfile(width);
     TesmarkProcess process(program, home);
@@ -315,7 +316,8 @@ BarRuns StepBothBars(const std::string& program, const Options& options, int wid
     if (StartAndWaitForRule(watch, process).firstRule < 0) {
         throw std::runtime_error(program + " showed no rule");
     }
-    windowWidth = watch.windowWidth();
+    BarRuns runs;
+    runs.windowWidth = watch.windowWidth();
     watch.focusWindow();
     watch.tapKey("c");  // the cursor bar has the focus at start; make sure
     auto perfFile = [&](const char* phase) {
@@ -323,7 +325,6 @@ BarRuns StepBothBars(const std::string& program, const Options& options, int wid
                    ? std::string()
                    : options.perfDir + "/w" + std::to_string(width) + "-" + phase + ".perf";
     };
-    BarRuns runs;
     {
         PerfRecord perf(process.pid(), perfFile("cursor"));
         runs.cursor = MeasureSteps(watch, process, options, width);
@@ -355,13 +356,12 @@ WidthResult MeasureWidth(const Options& options, int width) {
     std::vector<StepRun> cursorRuns, slideRuns, floorCursorRuns, floorSlideRuns;
     std::vector<double> cursorAbove, slideAbove;
     for (int run = 0; run < options.stepRuns; ++run) {
-        BarRuns program =
-            StepBothBars(options.program, options, width, run, watch, home, result.windowWidth);
+        const BarRuns program = StepBothBars(options.program, options, width, run, watch, home);
+        result.windowWidth = program.windowWidth;
         cursorRuns.push_back(program.cursor);
         slideRuns.push_back(program.slide);
         if (options.floor.empty()) continue;
-        int floorWidth = 0;
-        BarRuns floor = StepBothBars(options.floor, options, width, run, watch, home, floorWidth);
+        const BarRuns floor = StepBothBars(options.floor, options, width, run, watch, home);
         cursorAbove.push_back(program.cursor.cpuPerStep - floor.cursor.cpuPerStep);
         slideAbove.push_back(program.slide.cpuPerStep - floor.slide.cpuPerStep);
         floorCursorRuns.push_back(floor.cursor);

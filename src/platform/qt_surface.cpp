@@ -265,9 +265,8 @@ void QtSurface::fillDevice(const QRect& rect, const QColor& colour) {
 void QtSurface::fillWith(const QRect& rect, const QBrush& brush) {
     if (brush.style() == Qt::SolidPattern) {
         fillSolid(rect, brush.color());
-    } else if (brush.style() == Qt::TexturePattern &&
-               brush.textureImage().format() == image_.format()) {
-        fillTiled(deviceRect(rect), brush.textureImage());
+    } else if (const QImage tile = brush.textureImage(); tile.format() == image_.format()) {
+        fillTiled(deviceRect(rect), tile);
     } else {
         // Under a clip that misses it, the painter would still set up its fill.
         const QRect device = deviceRect(rect);
@@ -279,9 +278,9 @@ void QtSurface::fillWith(const QRect& rect, const QBrush& brush) {
 void QtSurface::fillTiled(const QRect& rect, const QImage& tile) {
     // The background pattern is copied straight into the image, repeating
     // from the image's origin as the painter's texture brush does. The
-    // painter splits a tall pattern fill among the threads of Qt's pool,
-    // which starts them at the first erase and wakes them on every fill
-    // after it; the copy is a few rows of memcpy.
+    // painter hands a fill of 96 rows or more to the threads of Qt's pool
+    // and waits for them (it started them at the first erase of the back
+    // buffer); the copy is a memcpy per row and tile.
     QRect area = rect.intersected(image_.rect());
     if (clipRect_) area = area.intersected(*clipRect_);
     if (area.isEmpty() || tile.isNull()) return;

@@ -180,7 +180,7 @@ TEST(QtSurfacePattern, FillLeavesThePixelsOfThePaintersTextureBrush) {
         if (c.clip) {
             surface.clip(c.clip->left(), c.clip->top(), c.clip->right(), c.clip->bottom());
         }
-        const QRect fill = c.fill;
+        const QRect& fill = c.fill;
         surface.rectangle(fill.left(), fill.top(), fill.right(), fill.bottom());
 
         // The tile enlarged as the surface enlarges it, drawn in device pixels.
